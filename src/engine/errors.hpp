@@ -1,0 +1,36 @@
+#pragma once
+
+#include <exception>
+#include <stdexcept>
+
+// The errors of a calculation. The result printer answers EDivByZero with its own line and every
+// other error with the general one, so EDivByZero must stay a type of its own.
+
+namespace calcorix {
+
+// A finite non-zero value divided by zero, or the logarithm of zero.
+struct EDivByZero : std::exception {
+  const char* what() const noexcept override { return "Division by zero"; }
+};
+
+// 0/0, the square root or logarithm of a negative number, a conversion to an integer out of range.
+struct EInvalidOp : std::exception {
+  const char* what() const noexcept override { return "Invalid floating point operation"; }
+};
+
+// A result beyond the 80-bit range.
+struct EOverflow : std::exception {
+  const char* what() const noexcept override { return "Floating point overflow"; }
+};
+
+// The family of errors that the math routines raise themselves (not the arithmetic unit).
+struct EMathError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// 0^0, a negative base with a fractional exponent, the factorial of a negative number.
+struct EInvalidArgument : EMathError {
+  EInvalidArgument() : EMathError("Invalid argument") {}
+};
+
+}  // namespace calcorix

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The process-wide settings record: everything the user can choose. LoadSettings fills it once at
+// start-up; afterwards only the driver writes to it (it advances loopValue).
+
+namespace calcorix {
+
+enum class InputSource : std::uint8_t { CommandLine = 1, StandardInput = 2 };
+enum class AngleUnit : std::uint8_t { Degrees = 0, Radians = 1, Grads = 2 };
+enum class OutputFormat : std::uint8_t {
+  Decimal = 1,
+  Scientific = 2,
+  Exponential = 3,
+  Hexadecimal = 4,
+  Octal = 5,
+  Binary = 6,
+};
+
+// decimalPlaces of 16 asks for no fixed number of places.
+inline constexpr std::uint8_t kNoFixedPlaces = 16;
+
+struct Settings {
+  InputSource inputSource = InputSource::CommandLine;
+  AngleUnit angleUnit = AngleUnit::Radians;
+  OutputFormat outputFormat = OutputFormat::Decimal;
+  std::uint8_t decimalPlaces = kNoFixedPlaces;
+  bool loopEnabled = false;
+  long double loopStart = 0;
+  long double loopStep = 0;
+  long double loopEnd = 0;
+  long double loopValue = 0;  // the value of LI in an expression
+  bool graphRequested = false;
+  std::uint8_t expressionWordCount = 0;  // command-line words, modulo 256
+  std::string configFilePath;
+};
+
+inline Settings settings;
+
+}  // namespace calcorix
