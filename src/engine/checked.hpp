@@ -82,6 +82,11 @@ inline long double CheckedStep(Op op, Args... args) {
 
 // Runs op(args...), typically a call of the C library's long double functions, and raises the
 // error of the arithmetic unit if the step trapped.
+// Puts the unit into the state every calculation assumes: 64-bit significand, rounding to nearest
+// with ties to even, every exception masked (errors are read from the flags, never trapped), no
+// flag raised. Called once at start-up.
+void PrepareArithmeticUnit();
+
 template <class Op, class... Args>
 inline long double Checked(Op op, Args... args) {
   return fpu::CheckedStep<true>(op, args...);

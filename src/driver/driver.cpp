@@ -1,0 +1,106 @@
+#include "driver/driver.hpp"
+
+#include <memory>
+#include <string>
+
+#include "driver/input_reader.hpp"
+#include "driver/texts.hpp"
+#include "engine/checked.hpp"
+#include "output/result_printer.hpp"
+#include "platform/console.hpp"
+#include "platform/locale.hpp"
+#include "platform/process.hpp"
+#include "platform/program_end.hpp"
+#include "platform/system.hpp"
+#include "settings/load_settings.hpp"
+#include "settings/switches.hpp"
+
+namespace calcorix {
+namespace {
+
+constexpr int kStandardInput = 0;
+constexpr int kStandardOutput = 1;
+
+// The expression of the command line: its words joined without blanks, cut to 255 characters.
+std::string JoinExpressionWords() {
+  std::string expression;
+  for (int n = 1; n <= settings.expressionWordCount && expression.size() < kMaxLineLength; ++n) {
+    expression += ExpressionWord(n);
+  }
+  if (expression.size() > kMaxLineLength) expression.resize(kMaxLineLength);
+  return expression;
+}
+
+void RunSingleCalculation() {
+  expressionText = JoinExpressionWords();
+  ResultPrinter();
+}
+
+void RunLoop() {
+  const std::string words = JoinExpressionWords();
+  const bool ascending = settings.loopStep >= 0;
+  for (;;) {
+    expressionText = words;  // the calculation rewrites it in place
+    ResultPrinter();
+    // The loop value advances by repeated 80-bit addition, so rounding accumulates pass by pass.
+    try {
+      settings.loopValue = Add(settings.loopValue, settings.loopStep);
+    } catch (const EOverflow&) {
+      return;
+    }
+    if (ascending ? settings.loopValue > settings.loopEnd : settings.loopValue < settings.loopEnd) {
+      return;
+    }
+  }
+}
+
+bool IsComment(const std::string& line) {
+  return !line.empty() && (line[0] == '#' || line[0] == '%' || line[0] == ';');
+}
+
+bool IsQuit(const std::string& line) { return !line.empty() && (line[0] == 'q' || line[0] == 'Q'); }
+
+void RunStandardInput() {
+  const auto reader = std::make_unique<InputReader>(kStandardInput);
+  std::string line;
+  do {
+    reader->ReadLine(line);
+    if (IsComment(line)) {
+      WriteRawLine(line);
+    } else if (IsQuit(line)) {
+      return;
+    } else {
+      expressionText = line;
+      ResultPrinter();
+    }
+  } while (!reader->AtEnd());
+}
+
+}  // namespace
+
+void RunCalcorix() {
+  PrepareArithmeticUnit();
+  BindConsole(kStandardOutput, IsTerminal(kStandardOutput) && LocaleUsesUtf8()
+                                   ? TextEncoding::Utf8
+                                   : TextEncoding::Cp852);
+  LoadSettings();
+  if (SwitchPresent('?') || SwitchPresent('h')) PrintHelp();
+  if (settings.graphRequested) {
+    WriteLine("Rysowanie wykresów jeszcze nie zostało zaimplementowane.");
+    EndProgram(0);
+  }
+  if (Parameters().empty()) PrintBanner();
+  expressionText.clear();
+
+  const bool commandLine = settings.inputSource == InputSource::CommandLine;
+  if (commandLine && settings.loopEnabled) {
+    RunLoop();
+  } else if (commandLine) {
+    RunSingleCalculation();
+  } else if (!settings.loopEnabled) {
+    RunStandardInput();
+  }
+  // Standard input together with a loop computes nothing.
+}
+
+}  // namespace calcorix

@@ -1,0 +1,14 @@
+#pragma once
+
+// The two fixed screens of the program.
+
+namespace calcorix {
+
+// The start-up banner, shown only when the program is started without any parameter; two more
+// lines when standard input was chosen by the configuration file.
+void PrintBanner();
+
+// The help screen; ends the program with status 0 (EndProgram), it does not return.
+[[noreturn]] void PrintHelp();
+
+}  // namespace calcorix

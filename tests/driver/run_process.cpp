@@ -1,0 +1,117 @@
+#include "run_process.hpp"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <stdexcept>
+
+namespace calcorix::testing {
+namespace {
+
+std::vector<char*> Pointers(std::vector<std::string>& texts) {
+  std::vector<char*> pointers;
+  for (std::string& t : texts) pointers.push_back(t.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+}  // namespace
+
+ProcessResult RunProcess(const std::string& program, const ProcessOptions& options) {
+  int in[2], out[2];
+  if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+  std::vector<std::string> argv{program};
+  argv.insert(argv.end(), options.arguments.begin(), options.arguments.end());
+  std::vector<std::string> envp = options.environment;
+  auto argPointers = Pointers(argv);
+  auto envPointers = Pointers(envp);
+
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("fork");
+  if (child == 0) {
+    dup2(in[0], 0);
+    if (options.target == OutputTarget::DevFull) {
+      const int full = open("/dev/full", O_WRONLY);
+      dup2(full, 1);
+    } else {
+      dup2(out[1], 1);
+    }
+    execve(program.c_str(), argPointers.data(), envPointers.data());
+    _exit(127);
+  }
+  close(in[0]);
+  close(out[1]);
+  if (options.target == OutputTarget::ClosedPipe) {
+    close(out[0]);
+    out[0] = -1;
+  }
+
+  ProcessResult result;
+  std::size_t written = 0;
+  int inFd = in[1];
+  if (options.input.empty()) {
+    close(inFd);
+    inFd = -1;
+  } else {
+    fcntl(inFd, F_SETFL, O_NONBLOCK);
+  }
+  // SIGPIPE here would end the test itself when the child stops reading early.
+  signal(SIGPIPE, SIG_IGN);
+  const auto deadline = std::chrono::steady_clock::now() +
+                        std::chrono::duration<double>(options.timeLimitSeconds);
+  while (out[0] >= 0 || inFd >= 0) {
+    pollfd fds[2];
+    int count = 0;
+    if (out[0] >= 0) fds[count++] = {out[0], POLLIN, 0};
+    if (inFd >= 0) fds[count++] = {inFd, POLLOUT, 0};
+    const int ready = poll(fds, count, 100);
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(child, SIGKILL);
+      result.timedOut = true;
+      break;
+    }
+    if (ready <= 0) continue;
+    for (int i = 0; i < count; ++i) {
+      if (fds[i].revents == 0) continue;
+      if (fds[i].fd == out[0]) {
+        char buffer[65536];
+        const ssize_t n = read(out[0], buffer, sizeof buffer);
+        if (n > 0) {
+          result.output.append(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0 || errno != EINTR) {
+          close(out[0]);
+          out[0] = -1;
+        }
+      } else {
+        const ssize_t n = write(inFd, options.input.data() + written, options.input.size() - written);
+        if (n > 0) written += static_cast<std::size_t>(n);
+        if ((n < 0 && errno != EAGAIN && errno != EINTR) || written == options.input.size()) {
+          close(inFd);
+          inFd = -1;
+        }
+      }
+    }
+  }
+  if (inFd >= 0) close(inFd);
+  if (out[0] >= 0) close(out[0]);
+  int status = 0;
+  while (waitpid(child, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(child, SIGKILL);
+      result.timedOut = true;
+      waitpid(child, &status, 0);
+      break;
+    }
+    usleep(1000);
+  }
+  if (WIFEXITED(status)) result.exitStatus = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+  return result;
+}
+
+}  // namespace calcorix::testing
