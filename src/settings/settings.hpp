@@ -39,4 +39,16 @@ struct Settings {
 
 inline Settings settings;
 
+// Fills every field of `settings` at start-up: the defaults, then each choice from its switch when
+// the switch is present, else from the configuration file (configFilePath) when it has the key.
+// A present switch with an unusable value (-tx) keeps the default; the file is not consulted.
+// Loop and graph come from switches only.
+// May end the program (EndProgram) after writing one line, when the loop switch is unusable:
+//   -l with an empty value: "Musisz podać parametry pętli.", status 0;
+//   a value without ":": "Błąd składni pętli.", status 0;
+//   a start, step or end that is no number or lies beyond the 80-bit range (-l1:x:3, -l1:2,
+//   -l1:2:3:4, -l1E5000:1:2): "Błędne parametry pętli.", status 1.
+// Raises nothing else.
+void LoadSettings();
+
 }  // namespace calcorix

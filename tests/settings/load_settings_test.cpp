@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/program_end.hpp"
+#include "settings/settings.hpp"
+#include "settings_fixture.hpp"
+
+namespace calcorix {
+namespace {
+
+using Words = std::vector<std::string>;
+using LoadSettingsTest = SettingsTest;
+
+// The fields that the switches and the file choose; the rest is checked where it matters.
+struct Chosen {
+  InputSource inputSource = InputSource::CommandLine;
+  AngleUnit angleUnit = AngleUnit::Radians;
+  OutputFormat outputFormat = OutputFormat::Decimal;
+  int decimalPlaces = 16;
+  bool graphRequested = false;
+};
+
+struct ChoiceCase {
+  Words parameters;
+  std::optional<std::string> config;  // no file when absent
+  Chosen expected;
+};
+
+TEST_F(LoadSettingsTest, EachChoiceComesFromItsSwitchElseFromTheFileElseTheDefault) {
+  using enum InputSource;
+  using enum AngleUnit;
+  using enum OutputFormat;
+  const std::string fourLines = "-iS\n-tD\n-oE\n-f4\n";
+  const ChoiceCase cases[] = {
+      {{}, std::nullopt, {}},
+      {{}, "", {}},
+      {{}, "; only a comment\n", {}},
+      {{"-td"}, std::nullopt, {.angleUnit = Degrees}},
+      {{"-TD", "2", "+", "3"}, std::nullopt, {.angleUnit = Degrees}},
+      {{"-tx"}, "-tD", {}},
+      {{"-t"}, "-tG", {}},
+      {{"-i"}, "-iS", {}},
+      {{"-od", "-os"}, std::nullopt, {}},
+      {{"-odeg"}, std::nullopt, {}},
+      {{"-is", "-oB", "-tg"}, std::nullopt, {StandardInput, Grads, Binary}},
+      {{"-oh"}, std::nullopt, {.outputFormat = Hexadecimal}},
+      {{}, "-oh", {.outputFormat = Hexadecimal}},
+      {{}, "-oHex", {}},
+      {{}, fourLines, {StandardInput, Degrees, Exponential, 4}},
+      {{"-ic", "-tr", "-ob", "-f2"}, fourLines, {CommandLine, Radians, Binary, 2}},
+      {{}, "/tG", {.angleUnit = Grads}},
+      {{}, "-TG", {.angleUnit = Grads}},
+      {{}, "- tD", {}},
+      {{}, "-tD ; degrees", {}},
+      {{}, "-tD ", {}},
+      {{}, "-tD\n-tG", {.angleUnit = Degrees}},
+      {{}, "-t'D'", {.angleUnit = Degrees}},
+      {{}, "-t[D\nx]", {}},
+      {{"-t'D'"}, std::nullopt, {.angleUnit = Degrees}},
+      {{"-f"}, std::nullopt, {.decimalPlaces = 0}},
+      {{"-f5"}, std::nullopt, {.decimalPlaces = 5}},
+      {{"-f300"}, std::nullopt, {.decimalPlaces = 44}},
+      {{"-f-1"}, std::nullopt, {.decimalPlaces = 255}},
+      {{"-fx"}, std::nullopt, {.decimalPlaces = 0}},
+      {{"-fx"}, "-f4", {.decimalPlaces = 0}},
+      {{}, "-f", {.decimalPlaces = 0}},
+      {{}, "-f16", {.decimalPlaces = 16}},
+      {{}, "-f-2", {.decimalPlaces = 254}},
+      {{"-p"}, std::nullopt, {.graphRequested = true}},
+      {{"-pxyz"}, std::nullopt, {.graphRequested = true}},
+      {{}, "-p\n-l1:2:3", {}},
+      {{"/p", "/td"}, std::nullopt, {}},
+  };
+  for (const ChoiceCase& c : cases) {
+    std::filesystem::remove(ConfigPath());
+    if (c.config) WriteConfig(*c.config);
+    SetParameters(c.parameters);
+    LoadSettings();
+    const std::string label = testing::PrintToString(c.parameters) + " / " +
+                              testing::PrintToString(c.config.value_or("(no file)"));
+    EXPECT_EQ(settings.inputSource, c.expected.inputSource) << label;
+    EXPECT_EQ(settings.angleUnit, c.expected.angleUnit) << label;
+    EXPECT_EQ(settings.outputFormat, c.expected.outputFormat) << label;
+    EXPECT_EQ(settings.decimalPlaces, c.expected.decimalPlaces) << label;
+    EXPECT_EQ(settings.graphRequested, c.expected.graphRequested) << label;
+    EXPECT_FALSE(settings.loopEnabled) << label;
+  }
+}
+
+TEST_F(LoadSettingsTest, TheFileLiesBesideTheExecutableAndItsPathIsNotCut) {
+  const std::string longDirectory = "/" + std::string(300, 'd') + "/";
+  const struct {
+    std::string executable;
+    std::string expected;
+  } cases[] = {
+      {"/opt/calc/bin/calcorix", "/opt/calc/bin/calcorix.cfg"},
+      {"/calcorix", "/calcorix.cfg"},
+      {"calcorix", "calcorix.cfg"},
+      {longDirectory + "calcorix", longDirectory + "calcorix.cfg"},
+  };
+  for (const auto& c : cases) {
+    SetExecutablePath(c.executable);
+    LoadSettings();
+    EXPECT_EQ(settings.configFilePath, c.expected);
+  }
+}
+
+TEST_F(LoadSettingsTest, CountsTheExpressionWordsModulo256) {
+  Words parameters{"-td"};
+  for (int i = 0; i < 300; ++i)
+    parameters.push_back("1");
+  SetParameters(parameters);
+  LoadSettings();
+  EXPECT_EQ(settings.expressionWordCount, 44);
+}
+
+TEST_F(LoadSettingsTest, LoopParameters) {
+  const struct {
+    Words parameters;
+    char separator;
+    long double start, step, end;
+  } cases[] = {
+      {{"-l1:0.5:3"}, '.', 1, 0.5L, 3},
+      {{"-l3:-1:1"}, '.', 3, -1, 1},
+      {{"-L5:1:1"}, '.', 5, 1, 1},
+      {{"-l0:0.1:1"}, '.', 0, 0.1L, 1},
+      {{"-l 1 : +2e1 :\t3 "}, '.', 1, 20, 3},
+      {{"-l'1:", "2:", "3'"}, '.', 1, 2, 3},
+      {{"-l1,5:0,5:3"}, ',', 1.5L, 0.5L, 3},
+      {{"-l1.5:.5:3"}, ',', 1.5L, 0.5L, 3},
+  };
+  for (const auto& c : cases) {
+    SetParameters(c.parameters);
+    SetDecimalSeparator(c.separator);
+    LoadSettings();
+    EXPECT_TRUE(settings.loopEnabled) << c.parameters.front();
+    EXPECT_EQ(settings.loopStart, c.start) << c.parameters.front();
+    EXPECT_EQ(settings.loopStep, c.step) << c.parameters.front();
+    EXPECT_EQ(settings.loopEnd, c.end) << c.parameters.front();
+    EXPECT_EQ(settings.loopValue, c.start) << c.parameters.front();
+  }
+}
+
+TEST_F(LoadSettingsTest, UnusableLoopParametersEndTheProgramWithOneLine) {
+  const std::string mustGive = "Musisz poda\x86 parametry p\xA9tli.\r\n";
+  const std::string syntax =
+      "B\x88\xA5"
+      "d sk\x88"
+      "adni p\xA9tli.\r\n";
+  const std::string wrong =
+      "B\x88\xA9"
+      "dne parametry p\xA9tli.\r\n";
+  const struct {
+    Words parameters;
+    std::string output;
+    int status;
+  } cases[] = {
+      {{"-l"}, mustGive, 0},     {{"-l''"}, mustGive, 0},          {{"-l", "-h"}, mustGive, 0},
+      {{"-l5"}, syntax, 0},      {{"-h", "-l5", "-p"}, syntax, 0}, {{"-l1:x:3"}, wrong, 1},
+      {{"-l1:2"}, wrong, 1},     {{"-l1:2:3:4"}, wrong, 1},        {{"-l:1:2"}, wrong, 1},
+      {{"-l1:2:"}, wrong, 1},    {{"-l1e5000:1:2"}, wrong, 1},     {{"-l1:1:-1e5000"}, wrong, 1},
+      {{"-l1:inf:2"}, wrong, 1}, {{"-l1,5:1:2"}, wrong, 1},
+  };
+  for (const auto& c : cases) {
+    SetParameters(c.parameters);
+    std::string output;
+    CaptureConsole(&output);
+    std::optional<int> status;
+    try {
+      LoadSettings();
+    } catch (const ProgramEnd& end) {
+      status = end.status;
+    }
+    CaptureConsole(nullptr);
+    EXPECT_EQ(status, c.status) << c.parameters.front();
+    EXPECT_EQ(output, c.output) << c.parameters.front();
+  }
+}
+
+}  // namespace
+}  // namespace calcorix

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/console.hpp"
+#include "platform/locale.hpp"
+#include "platform/process.hpp"
+#include "settings/settings.hpp"
+
+namespace calcorix {
+
+// Each test gets its own temporary directory, which stands for the program's directory, and
+// starts from no parameters, "." as decimal separator and default settings.
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "calcorix-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    directory_ = pattern;
+    SetExecutablePath(directory_ + "/calcorix");
+    SetParameters({});
+    SetDecimalSeparator('.');
+    settings = Settings{};
+  }
+
+  void TearDown() override {
+    CaptureConsole(nullptr);
+    SetParameters({});
+    SetDecimalSeparator('.');
+    settings = Settings{};
+    std::filesystem::remove_all(directory_);
+  }
+
+  std::string PathOf(const std::string& name) const { return directory_ + "/" + name; }
+  std::string ConfigPath() const { return PathOf("calcorix.cfg"); }
+
+  // Writes the bytes exactly as given (no line-end translation) and gives the file's path.
+  std::string WriteFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream(PathOf(name), std::ios::binary) << bytes;
+    return PathOf(name);
+  }
+  std::string WriteConfig(const std::string& bytes) const {
+    return WriteFile("calcorix.cfg", bytes);
+  }
+
+  std::string directory_;
+};
+
+}  // namespace calcorix
