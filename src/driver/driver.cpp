@@ -12,7 +12,7 @@
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
 #include "platform/system.hpp"
-#include "settings/load_settings.hpp"
+#include "settings/settings.hpp"
 #include "settings/switches.hpp"
 
 namespace calcorix {
@@ -21,23 +21,13 @@ namespace {
 constexpr int kStandardInput = 0;
 constexpr int kStandardOutput = 1;
 
-// The expression of the command line: its words joined without blanks, cut to 255 characters.
-std::string JoinExpressionWords() {
-  std::string expression;
-  for (int n = 1; n <= settings.expressionWordCount && expression.size() < kMaxLineLength; ++n) {
-    expression += ExpressionWord(n);
-  }
-  if (expression.size() > kMaxLineLength) expression.resize(kMaxLineLength);
-  return expression;
-}
-
 void RunSingleCalculation() {
-  expressionText = JoinExpressionWords();
+  expressionText = JoinExpressionWords(settings.expressionWordCount);
   ResultPrinter();
 }
 
 void RunLoop() {
-  const std::string words = JoinExpressionWords();
+  const std::string words = JoinExpressionWords(settings.expressionWordCount);
   const bool ascending = settings.loopStep >= 0;
   for (;;) {
     expressionText = words;  // the calculation rewrites it in place
