@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "functions/elementary.hpp"
 #include "functions/exponential.hpp"
@@ -39,8 +40,23 @@ constexpr std::array kNamedValues = {
     Function("SQRT(", SQRT),   Function("TAN(", TAN),     Function("TANH(", TANH),
 };
 
-// MatchName stops at the first entry past the letter it looks for.
 static_assert(std::ranges::is_sorted(kNamedValues, {}, &NamedValue::name));
+
+// For each letter A ... Z, the index of the first entry whose name begins with it or a later
+// letter: the names of a letter are the entries from its start to the next letter's start.
+constexpr std::array<std::uint8_t, 27> kLetterStart = [] {
+  std::array<std::uint8_t, 27> start{};
+  std::size_t entry = 0;
+  for (std::size_t letter = 0; letter < 26; ++letter) {
+    while (entry < kNamedValues.size() &&
+           static_cast<std::size_t>(kNamedValues[entry].name[0] - 'A') < letter) {
+      ++entry;
+    }
+    start[letter] = static_cast<std::uint8_t>(entry);
+  }
+  start[26] = static_cast<std::uint8_t>(kNamedValues.size());
+  return start;
+}();
 
 }  // namespace
 
@@ -50,10 +66,12 @@ std::span<const NamedValue> NamedValues() {
 
 const NamedValue* MatchName(std::string_view text, std::size_t position) {
   if (position >= text.size()) return nullptr;
+  const char first = text[position];
+  if (first < 'A' || first > 'Z') return nullptr;
   const std::string_view rest = text.substr(position);
-  for (const NamedValue& entry : kNamedValues) {
-    if (entry.name[0] > rest[0]) break;
-    if (rest.starts_with(entry.name)) return &entry;
+  const std::size_t letter = static_cast<std::size_t>(first - 'A');
+  for (std::size_t i = kLetterStart[letter]; i < kLetterStart[letter + 1]; ++i) {
+    if (rest.starts_with(kNamedValues[i].name)) return &kNamedValues[i];
   }
   return nullptr;
 }
