@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "engine/constants.hpp"
+#include "evaluate.hpp"
+#include "functions/elementary.hpp"
+
+namespace calcorix {
+namespace {
+
+using testing::AngleUnitScope;
+using testing::Evaluate;
+using testing::Evaluation;
+using testing::Outcome;
+using testing::OutcomeName;
+using testing::WithinUlps;
+
+struct Case {
+  const char* name;
+  long double x;
+  Outcome outcome;
+  long double expected = 0;
+  int ulps = 0;  // 0: bit for bit
+};
+
+constexpr Outcome kValue = Outcome::Value;
+constexpr Outcome kDivByZero = Outcome::DivByZero;
+constexpr Outcome kInvalid = Outcome::Invalid;
+constexpr Outcome kOverflow = Outcome::Overflow;
+
+void CheckCases(const Case* begin, const Case* end) {
+  for (const Case* c = begin; c != end; ++c) {
+    const Evaluation got = Evaluate(c->name, c->x);
+    EXPECT_STREQ(OutcomeName(got.outcome), OutcomeName(c->outcome)) << c->name << c->x << ")";
+    if (got.outcome == Outcome::Value && c->outcome == Outcome::Value) {
+      EXPECT_TRUE(WithinUlps(got.value, c->expected, c->ulps))
+          << c->name << c->x << ") = " << got.value << ", expected " << c->expected;
+    }
+  }
+}
+
+template <std::size_t N>
+void CheckCases(const Case (&cases)[N]) {
+  CheckCases(cases, cases + N);
+}
+
+// Reference values are the true mathematical values to 25 digits; the tolerance in units in the
+// last place covers the library's last bits and the rounding of each step of the formula.
+TEST(Functions, PowersRootsAndWholeNumbers) {
+  const Case cases[] = {
+      {"ABS(", -2.5L, kValue, 2.5L},     {"ABS(", 3, kValue, 3},
+      {"SQR(", -3, kValue, 9},           {"SQR(", 1E3000L, kOverflow},
+      {"CUB(", -2, kValue, -8},          {"CUB(", 1.5L, kValue, 3.375L},
+      {"CUB(", 1E2000L, kOverflow},      {"CUB(", -1E2000L, kOverflow},
+      {"SQRT(", 16, kValue, 4},          {"SQRT(", 2, kValue, 1.414213562373095048801689L, 1},
+      {"SQRT(", 0, kValue, 0},           {"SQRT(", -1, kInvalid},
+      {"SQRT(", -1E-30L, kInvalid},      {"SGN(", 0, kValue, 1},
+      {"SGN(", -0.0L, kValue, 1},        {"SGN(", -0.001L, kValue, -1},
+      {"SGN(", 1E-4000L, kValue, 1},     {"SGN(", -1E4000L, kValue, -1},
+      {"INT(", -2.75L, kValue, -2},      {"INT(", 2.75L, kValue, 2},
+      {"INT(", -0.5L, kValue, -0.0L},    {"INT(", 1E30L, kValue, 1E30L},
+      {"FRAC(", -2.75L, kValue, -0.75L}, {"FRAC(", 2.75L, kValue, 0.75L},
+      {"FRAC(", 5, kValue, 0},           {"FRAC(", 1E30L, kValue, 0},
+  };
+  CheckCases(cases);
+}
+
+TEST(Functions, RoundHalvesToEvenWithinTheSigned64BitRange) {
+  const Case cases[] = {
+      {"RND(", 2.5L, kValue, 2},
+      {"RND(", 3.5L, kValue, 4},
+      {"RND(", -2.5L, kValue, -2},
+      {"RND(", -3.5L, kValue, -4},
+      {"RND(", 0.5L, kValue, 0},
+      {"RND(", 2.4999L, kValue, 2},
+      {"RND(", -2.5001L, kValue, -3},
+      {"RND(", 0x1p63L - 1, kValue, 0x1p63L - 1},
+      {"RND(", -0x1p63L, kValue, -0x1p63L},
+      {"RND(", 0x1p63L - 0.5L, kInvalid},  // the even neighbour is 2^63
+      {"RND(", 0x1p63L, kInvalid},
+      {"RND(", -0x1p63L - 1, kInvalid},
+      {"RND(", 1E19L, kInvalid},
+      {"RND(", -1E19L, kInvalid},
+      {"RND(", 1E4000L, kInvalid},
+  };
+  CheckCases(cases);
+  EXPECT_EQ(RoundToInt64(-0x1p63L), std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(RoundToInt64(0x1p63L - 1), std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(RoundToInt64(-0.5L), 0);
+}
+
+TEST(Functions, ExponentialsAndLogarithms) {
+  const Case cases[] = {
+      {"EXP(", 0, kValue, 1},
+      {"EXP(", 1, kValue, 2.718281828459045235360287L, 2},
+      {"EXP(", 11356, kValue, 7.049145799985662438461967E4931L, 4},
+      {"EXP(", 11357, kOverflow},
+      {"EXP(", -12000, kValue, 0},
+      {"EXP10(", 2, kValue, 100, 4},
+      {"EXP10(", 0, kValue, 1},
+      {"EXP10(", -3, kValue, 0.001L, 4},
+      {"EXP10(", 4933, kOverflow},
+      {"POW2(", 10, kValue, 1024, 4},
+      {"POW2(", -1, kValue, 0.5L, 2},
+      {"POW2(", 20000, kOverflow},
+      {"POW2(", -20000, kValue, 0},
+      {"LN(", 1, kValue, 0},
+      {"LN(", 2, kValue, 0.6931471805599453094172321L, 1},
+      {"LN(", 0, kDivByZero},
+      {"LN(", -1, kInvalid},
+      {"LOG(", 1000, kValue, 3, 4},
+      {"LOG(", 0.01L, kValue, -2, 4},
+      {"LOG(", 0, kDivByZero},
+      {"LOG(", -5, kInvalid},
+      {"LOG2(", 1024, kValue, 10, 4},
+      {"LOG2(", 0, kDivByZero},
+      {"LOG2(", -5, kInvalid},
+      {"DBV(", 10, kValue, 20, 4},
+      {"DBV(", 1, kValue, 0},
+      {"DBV(", 0, kDivByZero},
+      {"DBV(", -1, kInvalid},
+      {"DBW(", 100, kValue, 20, 4},
+      {"DBW(", 0, kDivByZero},
+      {"DBW(", -100, kInvalid},
+      {"ADBV(", 20, kValue, 10, 4},
+      {"ADBV(", -40, kValue, 0.01L, 4},
+      {"ADBV(", 0, kValue, 1},
+      {"ADBV(", 1E6L, kOverflow},
+      {"ADBW(", 10, kValue, 10, 4},
+      {"ADBW(", 20, kValue, 100, 4},
+      {"ADBW(", 1E6L, kOverflow},
+  };
+  CheckCases(cases);
+}
+
+TEST(Functions, HyperbolicFunctionsAndTheirInverses) {
+  const Case cases[] = {
+      {"SINH(", 0, kValue, 0},
+      {"SINH(", 1, kValue, 1.175201193643801456882382L, 4},
+      {"SINH(", -1, kValue, -1.175201193643801456882382L, 4},
+      {"SINH(", 11357, kOverflow},
+      {"SINH(", -11357, kOverflow},
+      {"COSH(", 0, kValue, 1},
+      {"COSH(", 1, kValue, 1.543080634815243778477906L, 4},
+      {"COSH(", -1, kValue, 1.543080634815243778477906L, 4},
+      {"COSH(", 11356, kValue, 3.524572899992831219230984E4931L, 4},
+      {"COSH(", 11357, kOverflow},
+      {"COSH(", -11357, kOverflow},
+      {"TANH(", 0, kValue, 0},
+      {"TANH(", 1, kValue, 0.7615941559557648881194583L, 8},
+      {"TANH(", 12000, kOverflow},
+      {"TANH(", -12000, kOverflow},
+      {"COTH(", 1, kValue, 1.313035285499331303636161L, 8},
+      {"COTH(", 0, kDivByZero},
+      {"COTH(", 12000, kOverflow},
+      {"ASINH(", 0, kValue, 0},
+      {"ASINH(", 1, kValue, 0.8813735870195430252326093L, 4},
+      {"ASINH(", -1, kValue, -0.8813735870195430252326093L, 4},
+      {"ASINH(", -1E10L, kValue, -23.71899811050040214959965L, 4},
+      {"ASINH(", 1E3000L, kOverflow},
+      {"ACOSH(", 1, kValue, 0},
+      {"ACOSH(", 2, kValue, 1.316957896924816708625046L, 4},
+      {"ACOSH(", 0.5L, kInvalid},
+      {"ACOSH(", -1, kInvalid},
+      {"ACOSH(", -5, kInvalid},
+      {"ATANH(", 0, kValue, 0},
+      {"ATANH(", 0.5L, kValue, 0.5493061443340548456976226L, 4},
+      {"ATANH(", 1, kDivByZero},
+      {"ATANH(", -1, kDivByZero},
+      {"ATANH(", 2, kInvalid},
+      {"ATANH(", -2, kInvalid},
+  };
+  CheckCases(cases);
+}
+
+TEST(Functions, ThePiConstantEntersAsItsExactBits) {
+  const Evaluation pi = Evaluate("PI");
+  ASSERT_EQ(pi.outcome, Outcome::Value);
+  EXPECT_TRUE(WithinUlps(pi.value, kPi, 0));
+}
+
+TEST(Functions, LiReadsTheLoopValueAtEachCall) {
+  const long double saved = settings.loopValue;
+  for (const long double loopValue : {0.0L, 2.5L, -1.0L, 1E4000L}) {
+    settings.loopValue = loopValue;
+    const Evaluation li = Evaluate("LI");
+    EXPECT_EQ(li.outcome, Outcome::Value);
+    EXPECT_EQ(li.value, loopValue);
+  }
+  settings.loopValue = saved;
+}
+
+TEST(Functions, OnlyTheSixForwardTrigonometricFunctionsReadTheAngleUnit) {
+  // Every other function gives the same bits in each unit.
+  const long double arguments[] = {0.25L, 2, -7.5L};
+  for (const NamedValue& entry : NamedValues()) {
+    if (entry.function == nullptr || entry.name == "RAN(") continue;
+    const std::string_view name = entry.name;
+    const bool readsUnit = name == "SIN(" || name == "COS(" || name == "TAN(" || name == "COT(" ||
+                           name == "SEC(" || name == "CSC(" || name == "ASIN(" || name == "ACOS(" ||
+                           name == "ATAN(";
+    if (readsUnit) continue;
+    for (const long double x : arguments) {
+      Evaluation inUnit[3];
+      for (const AngleUnit unit : {AngleUnit::Degrees, AngleUnit::Radians, AngleUnit::Grads}) {
+        AngleUnitScope scope(unit);
+        inUnit[static_cast<int>(unit)] = Evaluate(name, x);
+      }
+      for (const Evaluation& e : inUnit) {
+        EXPECT_EQ(e.outcome, inUnit[1].outcome) << name << x << ")";
+        if (e.outcome == Outcome::Value) {
+          EXPECT_TRUE(WithinUlps(e.value, inUnit[1].value, 0));
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace calcorix
