@@ -1,0 +1,66 @@
+#include "engine/scanner.hpp"
+
+#include "engine/compute.hpp"
+#include "engine/formula.hpp"
+#include "engine/number_text.hpp"
+#include "engine/readers.hpp"
+#include "functions/name_table.hpp"
+
+namespace calcorix {
+namespace {
+
+bool IsOperatorChar(char c) {
+  switch (c) {
+    case '!': case '(': case ')': case '*': case '+': case '-': case '/': case '^':
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number literal as typed: digits, "." and "E", an "E" taking a directly following sign along.
+// Copied unchecked; the passes read it later.
+void CopyNumberLiteral(std::string_view text, std::size_t& position, std::string& out) {
+  while (position < text.size() && IsNumberChar(text[position])) {
+    const char c = text[position++];
+    out.push_back(c);
+    if (c == 'E' && position < text.size() && (text[position] == '+' || text[position] == '-')) {
+      out.push_back(text[position++]);
+    }
+  }
+}
+
+}  // namespace
+
+std::string ScanExpression(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 48);
+  std::string argument;
+  std::size_t position = 0;
+  while (position < text.size()) {
+    const char c = text[position];
+    if (IsOperatorChar(c)) {
+      out.push_back(c);
+      ++position;
+    } else if (IsDigit(c) || c == '.') {
+      CopyNumberLiteral(text, position, out);
+    } else if (const NamedValue* named = MatchName(text, position)) {
+      if (named->constant != nullptr) {
+        position += named->name.size();
+        AppendSubstitutedValue(out, named->constant());
+        continue;
+      }
+      position += named->name.size() - 1;  // onto the "(" that ends the name
+      if (!ExtractArgument(text, position, argument)) break;
+      const std::string reduced = ScanExpression(argument);
+      AppendSubstitutedValue(out, named->function(ComputeText(reduced)));
+    } else {
+      ReportFormulaError(text, position);
+    }
+  }
+  return out;
+}
+
+}  // namespace calcorix
