@@ -21,17 +21,21 @@ const long double kEnds[] = {LDBL_MAX, 1e4000L,  1e1000L,      1e-1000L,
                              1e-4000L, LDBL_MIN, LDBL_TRUE_MIN};
 
 template <class Format>
-void Typical(benchmark::State& state, Format format) {
-  const long double x = kTypical[state.range(0)];
-  for (auto _ : state)
+void Run(benchmark::State& state, long double x, Format format) {
+  state.SetLabel(ExponentText(x, 5));
+  for (auto _ : state) {
     benchmark::DoNotOptimize(format(x));
+  }
+}
+
+template <class Format>
+void Typical(benchmark::State& state, Format format) {
+  Run(state, kTypical[state.range(0)], format);
 }
 
 template <class Format>
 void AtTheEnds(benchmark::State& state, Format format) {
-  const long double x = kEnds[state.range(0)];
-  for (auto _ : state)
-    benchmark::DoNotOptimize(format(x));
+  Run(state, kEnds[state.range(0)], format);
 }
 
 std::string General(long double x) {
