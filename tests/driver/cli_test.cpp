@@ -1,0 +1,280 @@
+// End-to-end: the real binary, copied into a folder of its own so that a calcorix.cfg can lie
+// beside it, run with arguments and standard input; its output bytes and exit status compared.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/cp852.hpp"
+#include "run_process.hpp"
+
+namespace calcorix {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::OutputTarget;
+using testing::ProcessOptions;
+using testing::ProcessResult;
+using testing::RunProcess;
+
+// Program texts as the program writes them: code page 852, each line ending in CR LF.
+std::string Lines(std::initializer_list<std::string_view> lines) {
+  std::string bytes;
+  for (std::string_view line : lines) {
+    AppendAsCp852(line, bytes);
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+std::string Repeat(std::string_view line, int times) {
+  std::string bytes;
+  for (int i = 0; i < times; ++i) bytes += Lines({line});
+  return bytes;
+}
+
+class Installed {
+ public:
+  explicit Installed(const std::optional<std::string>& config) {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = fs::temp_directory_path() /
+              ("calcorix-cli-" + std::to_string(::getpid()) + "-" + info->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    binary_ = folder_ / "calcorix";
+    fs::copy_file(CALCORIX_BINARY, binary_);
+    if (config) std::ofstream(folder_ / "calcorix.cfg", std::ios::binary) << *config;
+  }
+  ~Installed() { fs::remove_all(folder_); }
+
+  ProcessResult Run(ProcessOptions options) const { return RunProcess(binary_.string(), options); }
+
+ private:
+  fs::path folder_;
+  fs::path binary_;
+};
+
+struct CliCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  std::string input;
+  std::optional<std::string> config;
+  std::string expected;
+  int exitStatus = 0;
+};
+
+void RunCases(const std::vector<CliCase>& cases) {
+  for (const CliCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Installed installed(c.config);
+    ProcessOptions options;
+    options.arguments = c.arguments;
+    options.input = c.input;
+    const ProcessResult result = installed.Run(options);
+    EXPECT_FALSE(result.timedOut);
+    EXPECT_EQ(result.signal, 0);
+    EXPECT_EQ(result.output, c.expected);
+    EXPECT_EQ(result.exitStatus, c.exitStatus);
+  }
+}
+
+TEST(Cli, SingleCalculation) {
+  RunCases({
+      {"the worked example", {"-td", "2*sin(30)+3^2"}, "", {}, Lines({"10"})},
+      {"words are joined", {"2", "+", "3"}, "", {}, Lines({"5"})},
+      {"a leading minus is a switch", {"-5+3"}, "", {}, Lines({"0"})},
+      {"an empty parameter adds nothing", {"", "7"}, "", {}, Lines({"7"})},
+      {"blanks inside a word", {" 2 + 3 "}, "", {}, Lines({"5"})},
+      {"unbalanced", {"(1+2"}, "", {}, Lines({"Brakuje 1 nawiasów \")\"."})},
+      {"formula error", {"2**3"}, "", {}, Lines({"Błąd w formule"})},
+      {"division by zero", {"1/0"}, "", {}, Lines({"Błąd: dzielenie przez zero."})},
+      {"invalid operation", {"0/0"}, "", {}, Lines({"Błąd w formule."})},
+      {"formula error then division by zero", {"(2*)/0"}, "", {},
+       Lines({"Błąd w formule", "Błąd: dzielenie przez zero."})},
+      {"group divisor of zero goes on", {"1/(2-2)"}, "", {}, Lines({"Błąd: dzielenie przez zero."})},
+      {"ANS and MEM start at 0", {"ANS+MEM"}, "", {}, Lines({"0"})},
+  });
+}
+
+TEST(Cli, ResultFormats) {
+  struct FormatRow {
+    const char* expression;
+    const char* places;  // nullptr: no -f switch
+    const char* texts[6];
+  };
+  const char* const thirtyOnes = "111111111111111111111111111111";
+  const char* const thirtyZeros = "000000000000000000000000000000";
+  const FormatRow rows[] = {
+      {"1234.5", nullptr,
+       {"1234.5", "1.2345E+03", "1.2345E+03", "000004D2", "0000002322",
+        "000000000000000000010011010010"}},
+      {"2/3", nullptr,
+       {"0.666666666666667", "0.66666666666666E+00", "6.66666666666667E-01", "00000001",
+        "0000000001", "000000000000000000000000000001"}},
+      {"-1", nullptr, {"-1", "-1E+00", "-1E+00", "FFFFFFFF", "7777777777", thirtyOnes}},
+      {"0", nullptr, {"0", "0E+00", "0E+00", "00000000", "0000000000", thirtyZeros}},
+      {"1234.5", "-f2",
+       {"1234.50", "1.23E+03", "1.2E+03", "000004D2", "0000002322",
+        "000000000000000000010011010010"}},
+  };
+  const char* const letters[6] = {"-od", "-os", "-oe", "-oh", "-oo", "-ob"};
+  std::vector<CliCase> cases;
+  for (const FormatRow& row : rows) {
+    for (int f = 0; f < 6; ++f) {
+      CliCase c{row.expression, {letters[f]}, "", {}, Lines({row.texts[f]})};
+      if (row.places != nullptr) c.arguments.push_back(row.places);
+      c.arguments.push_back(row.expression);
+      cases.push_back(c);
+    }
+  }
+  RunCases(cases);
+}
+
+TEST(Cli, IntegerFormatsRoundHalfToEvenAndShowTheLowDigits) {
+  RunCases({
+      {"2.5", {"-oh", "2.5"}, "", {}, Lines({"00000002"})},
+      {"3.5", {"-oh", "3.5"}, "", {}, Lines({"00000004"})},
+      {"-2.5", {"-oh", "-2.5"}, "", {}, Lines({"FFFFFFFE"})},
+      {"2^32", {"-oh", "2^32"}, "", {}, Lines({"00000000"})},
+      {"2^30 binary", {"-ob", "2^30"}, "", {}, Lines({"000000000000000000000000000000"})},
+      {"2^30 octal", {"-oo", "2^30"}, "", {}, Lines({"0000000000"})},
+      {"beyond 64 bits", {"-oh", "1E19"}, "", {}, Lines({"Błąd w formule."})},
+      {"-f15", {"-f15", "2/3"}, "", {}, Lines({"0.666666666666667"})},
+      {"-f17", {"-f17", "2/3"}, "", {}, Lines({"0.66666666666666700"})},
+  });
+}
+
+const char* const kHelpScreen[] = {
+    "CALCORIX 1.0 - podręczny kalkulator obliczający wyrażenia z linii poleceń.",
+    "Copyright (c) CALCORIX authors. Licencja MIT.",
+    "Składnia: CALCORIX [opcje] wyrażenie",
+    "  Opcje:",
+    "  -i[c/s]        czyta z: c - linii poleceń (domyślnie), s - standardowe",
+    "                 wejście (q lub Ctrl+Z - wyjście, ; - komentarz)",
+    "  -t[d/r/g]      używa: d - stopni, r - radianów (domyślnie), g - gradusów",
+    "                 w funkcjach trygonometrycznych",
+    "  -o[d/s/e/      wynik w formacie: d - dziesiętny (domyślnie), s - naukowy",
+    "     h/o/b]      e - wykładniczy, h - szesnastkowy (zaokrąglony),",
+    "                 o - ósemkowy (zaokrąglony), b - binarny (zaokrąglony)",
+    "  -f[n]          wynik zaokrąglony do n miejsc po przecinku, format stały",
+    "  -l[a:b:c]      działanie w pętli (od a z krokiem b do c)",
+    "  -? lub -h      wyświetla pomoc",
+    "",
+    "Dostępne operatory: +, -, *, /, ^, !",
+    "Dostępne funkcje: atan(), asinh(), acosh(), atanh(), adbv(), adbw(), acos(),",
+    "                  asin(), abs(), cos(), cosh(), cot(), cost(), csc(), cub(),",
+    "                  dbv(), dbw(), exp(), exp10, frac(), grad(), int(), pi,",
+    "                  int(), log(), log2(), ln(), pow2(), ran(), rad(), rnd(),",
+    "                  sin(), sqrt(), sgn(), sec(), si(), sinh(), tan(), tanh(),",
+};
+
+std::string HelpScreen() {
+  std::string bytes;
+  for (const char* line : kHelpScreen) bytes += Lines({line});
+  return bytes;
+}
+
+const std::string kBanner = Lines({
+    "CALCORIX 1.0 - podręczny kalkulator obliczający wyrażenia z linii poleceń.",
+    "Copyright (c) CALCORIX authors. Licencja MIT.",
+    "Wpisz: CALCORIX -? lub -h aby uzyskać pomoc.",
+    "",
+});
+
+TEST(Cli, HelpBannerAndGraph) {
+  RunCases({
+      {"-?", {"-?"}, "", {}, HelpScreen()},
+      {"-h with words", {"2+2", "-h"}, "", {}, HelpScreen()},
+      {"-H with other switches", {"-td", "-H", "-p"}, "", {}, HelpScreen()},
+      {"help loses to a malformed loop", {"-h", "-l5"}, "", {}, Lines({"Błąd składni pętli."})},
+      {"graph", {"-pxyz", "1+1"}, "", {},
+       Lines({"Rysowanie wykresów jeszcze nie zostało zaimplementowane."})},
+      {"no parameters", {}, "", {}, kBanner + Lines({"0"})},
+      {"no parameters, standard input from the file", {}, "1+1\n", "-iS\r\n",
+       kBanner +
+           Lines({"W pliku calcorix.cfg ustawiono odczyt ze standardowego wejścia.",
+                  "Wpisz wyrażenie, max. 255 znaków, q lub Ctrl+Z - wyjście.", "2"})},
+      {"standard input by switch: no banner", {"-is"}, "1+1\n", {}, Lines({"2"})},
+  });
+}
+
+TEST(Cli, ConfigurationFile) {
+  RunCases({
+      {"four keys", {"1/4"}, "", "-iC\n-tD\n-oE\n-f4\n", Lines({"2.500E-01"})},
+      {"degrees from the file", {"sin(30)"}, "", "; comment\n/tD\n", Lines({"0.5"})},
+      {"a present switch wins even when unusable", {"-tx", "sin(30)"}, "", "-tD\n",
+       Lines({"-0.988031624092862"})},
+  });
+}
+
+TEST(Cli, LoopMode) {
+  RunCases({
+      {"once", {"-l5:1:1", "LI"}, "", {}, Lines({"5"})},
+      {"descending", {"-l3:-1:1", "LI"}, "", {}, Lines({"3", "2", "1"})},
+      {"ten passes of 0.1", {"-l0:0.1:1", "LI"}, "", {},
+       Lines({"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"})},
+      {"division by zero in one pass", {"-l1:1:5", "1/(LI-3)"}, "", {},
+       Lines({"-0.5", "-1", "Błąd: dzielenie przez zero.", "1", "0.5"})},
+      {"start beyond the end runs once", {"-l5:1:1", "LI*2"}, "", {}, Lines({"10"})},
+      {"with standard input nothing is computed", {"-l1:1:3", "-is"}, "1\n", {}, ""},
+      {"empty loop value", {"-l", "1"}, "", {}, Lines({"Musisz podać parametry pętli."})},
+      {"loop value without colon", {"-l5", "1"}, "", {}, Lines({"Błąd składni pętli."})},
+      {"loop value not a number", {"-l1:x:3", "1"}, "", {}, Lines({"Błędne parametry pętli."}), 1},
+      {"two values only", {"-l1:2", "1"}, "", {}, Lines({"Błędne parametry pętli."}), 1},
+      {"ANS and MEM across passes", {"-l1:1:3", "LI+ANS+MEM"}, "", {}, Lines({"1", "4", "12"})},
+  });
+}
+
+TEST(Cli, StandardInput) {
+  const std::string longLine = "1" + std::string(254, '0') + std::string(45, '9');
+  RunCases({
+      {"lines and line ends", {"-is"}, "1+1\n2*3\r\n7\r8", {}, Lines({"2", "6", "7", "8"})},
+      {"quit", {"-is"}, "1\nQuit\n2\n", {}, Lines({"1"})},
+      {"a blank before q is computed", {"-is"}, " q\n", {}, Lines({"Błąd w formule"})},
+      {"comments echoed byte for byte", {"-is"}, "#note \x88\n%x\n;q\n", {},
+       "#note \x88\r\n%x\r\n;q\r\n"},
+      {"an empty line is 0", {"-is"}, "1\n\n2\n", {}, Lines({"1", "0", "2"})},
+      {"empty input computes one empty line", {"-is"}, "", {}, Lines({"0"})},
+      {"a final line end adds no line", {"-is"}, "5\n", {}, Lines({"5"})},
+      {"Ctrl+Z inside a line ends the input", {"-is"}, "1+2\x1A" "3\n4\n", {}, Lines({"3"})},
+      {"Ctrl+Z at the start of a line computes nothing more", {"-is"}, "1\n\x1A" "2\n", {},
+       Lines({"1"})},
+      {"300 characters: the first 255 count", {"-is"}, longLine + "\n", {},
+       Lines({"1E254"})},
+      {"division by a zero group goes on", {"-is"}, "1/(2-2)\n3\n", {},
+       Lines({"Błąd: dzielenie przez zero.", "3"})},
+      {"ANS follows the printed results", {"-is"}, "6*7\nANS+1\n1/0\nANS\nMEM\n", {},
+       Lines({"42", "43", "Błąd: dzielenie przez zero.", "43", "128"})},
+  });
+}
+
+TEST(Cli, HostileInput) {
+  std::string megabyteLine(3 << 20, '1');
+  RunCases({
+      {"NUL and high bytes", {"-is"}, std::string("1\0+2\n\xFF\xFE\n\x01\x02\n3", 12), {},
+       Lines({"Błąd w formule", "Błąd w formule", "Błąd w formule", "3"})},
+      {"a line of megabytes", {"-is"}, megabyteLine + "\n2\n", {},
+       Lines({"1.111111111111111E254", "2"})},
+      {"no final line end", {"-is"}, "4*4", {}, Lines({"16"})},
+  });
+}
+
+TEST(Cli, OutputFailuresEndQuietlyWithStatusOne) {
+  Installed installed(std::nullopt);
+  for (OutputTarget target : {OutputTarget::ClosedPipe, OutputTarget::DevFull}) {
+    ProcessOptions options;
+    options.target = target;
+    options.arguments = {"-l1:0:5", "LI"};  // a step of 0 repeats without end
+    const ProcessResult result = installed.Run(options);
+    EXPECT_FALSE(result.timedOut);
+    EXPECT_EQ(result.signal, 0);
+    EXPECT_EQ(result.exitStatus, 1);
+  }
+}
+
+}  // namespace
+}  // namespace calcorix
