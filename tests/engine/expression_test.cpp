@@ -2,9 +2,14 @@
 // error kind.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "engine/product_pass.hpp"
+#include "engine/sum_pass.hpp"
 #include "engine_test_support.hpp"
 
 namespace calcorix::test {
@@ -190,6 +195,30 @@ TEST(Rulings, D4MissingPartnerParenthesisIsAFormulaError) {
   });
 }
 
+TEST(Rulings, D4AndD14OnTextsThatSkippedTheParenthesisCheck) {
+  // Later callers (the scanner, fuzzing) hand texts to the passes directly.
+  struct DirectRow {
+    std::function<long double()> step;
+    std::string console;
+    long double value;
+  };
+  const DirectRow rows[] = {
+      {[] { return ComputeText("2*(3"); }, kFormulaErrorLine, 2},    // the left operand stays
+      {[] { return ComputeText("1+(1/0"); }, kFormulaErrorLine, 1},  // the group is never computed
+      {[] { return ComputeText("(((2"); }, kFormulaErrorLine, 0},
+      {[] { return ComputeText(""); }, "", 0},
+      {[] { return ProductPass(""); }, "", 0},
+      {[] { return SumPass(""); }, "", 0},
+  };
+  for (const DirectRow& row : rows) {
+    formulaValid = true;
+    const Outcome o = Observe(row.step);
+    EXPECT_EQ(o.kind, Kind::Value);
+    EXPECT_EQ(o.console, row.console);
+    EXPECT_EQ(o.value, row.value);
+  }
+}
+
 TEST(Rulings, D5FactorialBeyond170AndBelow0) {
   ExpectRows({
       {"171!", "", Kind::Value, 1.241018070217667823e309L, 1e-16L},
@@ -225,6 +254,27 @@ TEST(Expressions, DeepNestingComputes) {
   for (int i = 0; i < 127; ++i)
     chain = "(" + chain + ")^1";
   ExpectRows({{chain, "", Kind::Value, 2, 0}});
+}
+
+TEST(Expressions, ArbitraryTextsGiveAFiniteValueOrAnErrorAndAtMostOneFormulaLine) {
+  // Mostly the engine's own characters, so that deep and odd structures come up, with a stray
+  // byte now and then (NUL and bytes from 128 included).
+  const std::string alphabet = "0123456789.E+-*/^!()()";
+  std::mt19937_64 random(12345);
+  for (int i = 0; i < 5000; ++i) {
+    std::string text;
+    const int length = static_cast<int>(random() % 40);
+    for (int k = 0; k < length; ++k) {
+      text += random() % 40 == 0 ? static_cast<char>(random() % 256)
+                                 : alphabet[random() % alphabet.size()];
+    }
+    const Outcome o = RunExpression(text);
+    if (o.kind == Kind::NotComputed) continue;
+    EXPECT_TRUE(o.console.empty() || o.console == kFormulaErrorLine) << text;
+    if (o.kind == Kind::Value) {
+      EXPECT_TRUE(std::isfinite(o.value)) << text;
+    }
+  }
 }
 
 }  // namespace

@@ -69,16 +69,12 @@ TEST(Power, IntPowerEdges) {
   });
 }
 
-TEST(Factorial, ValuesAndRefusals) {
+TEST(Factorial, EdgesTheExpressionsDoNotReach) {
   ExpectRows({
-      {"0!", [] { return Factorial(0); }, Kind::Value, 1},
       {"-0!", [] { return Factorial(-0.0L); }, Kind::Value, 1},
       {"1.5!", [] { return Factorial(1.5L); }, Kind::Value, 1},
-      {"2.9!", [] { return Factorial(2.9L); }, Kind::Value, 2},
-      {"20!", [] { return Factorial(20); }, Kind::Value, 2432902008176640000.0L},
       {"-0.5!", [] { return Factorial(-0.5L); }, Kind::InvalidArgument, 0},
-      {"1755!", [] { return Factorial(1755); }, Kind::Overflow, 0},
-      {"1E300!", [] { return Factorial(1e300L); }, Kind::Overflow, 0},
+      {"1E300!", [] { return Factorial(1e300L); }, Kind::Overflow, 0},  // the loop ends at 1755
   });
 }
 
