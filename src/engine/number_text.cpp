@@ -34,6 +34,12 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+std::size_t SkipDigits(std::string_view text, std::size_t i) {
+  while (i < text.size() && IsDigit(text[i]))
+    ++i;
+  return i;
+}
+
 // The shape of a well-formed number text, found before any arithmetic so that a malformed text
 // gives 0 without raising anything, however long its digit run.
 struct NumberShape {
@@ -55,13 +61,14 @@ bool ParseNumberShape(std::string_view text, NumberShape& shape) {
     ++i;
   }
   shape.digitsBegin = i;
-  std::size_t digitCount = 0;
-  while (i < n && IsDigit(text[i]))
-    ++i, ++digitCount;
+  const std::size_t integerEnd = SkipDigits(text, i);
+  std::size_t digitCount = integerEnd - i;
+  i = integerEnd;
   if (i < n && text[i] == '.') {
-    ++i;
-    while (i < n && IsDigit(text[i]))
-      ++i, ++digitCount, ++shape.fractionDigits;
+    const std::size_t fractionEnd = SkipDigits(text, i + 1);
+    shape.fractionDigits = fractionEnd - (i + 1);
+    digitCount += shape.fractionDigits;
+    i = fractionEnd;
   }
   if (digitCount == 0) return false;
   shape.digitsEnd = i;
