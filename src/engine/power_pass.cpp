@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "engine/factorial.hpp"
 #include "engine/number_text.hpp"
@@ -73,8 +74,10 @@ std::string PowerPass(std::string_view input) {
     AppendSubstitutedValue(value, exponent ? Power(*base, *exponent) : *base);
     Prepend(after, value);
   }
-  before.append(ViewOf(after));
-  return before;
+  // `before` is empty unless a formula error stopped the scan; the room in front of the scanned
+  // text takes it, so the result needs no new buffer.
+  after.buffer.replace(0, after.begin, before);
+  return std::move(after.buffer);
 }
 
 }  // namespace calcorix
