@@ -1,0 +1,141 @@
+#include "engine/product_pass.hpp"
+
+#include <string>
+#include <vector>
+
+#include "engine/checked.hpp"
+#include "engine/formula.hpp"
+#include "engine/number_text.hpp"
+#include "engine/readers.hpp"
+#include "engine/sum_pass.hpp"
+
+namespace calcorix {
+namespace {
+
+constexpr std::size_t kUnmatched = std::string_view::npos;
+
+// For every "(" of the text handed to ProductPass, the index of its ")" (kUnmatched when the
+// text ends first), found in one sweep so that nested groups are not scanned again at each level.
+// Groups are views into that text, so a view's offset from `base` locates its parentheses.
+struct GroupEnds {
+  const char* base = nullptr;
+  std::vector<std::size_t> closeAt;
+};
+
+void FindGroupEnds(std::string_view text, GroupEnds& ends) {
+  ends.base = text.data();
+  ends.closeAt.assign(text.size(), kUnmatched);
+  // The open "(" form a chain through closeAt until their ")" turns up.
+  std::size_t innermostOpen = kUnmatched;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '(') {
+      ends.closeAt[i] = innermostOpen;
+      innermostOpen = i;
+    } else if (text[i] == ')' && innermostOpen != kUnmatched) {
+      const std::size_t open = innermostOpen;
+      innermostOpen = ends.closeAt[open];
+      ends.closeAt[open] = i;
+    }
+  }
+  while (innermostOpen != kUnmatched) {
+    const std::size_t open = innermostOpen;
+    innermostOpen = ends.closeAt[open];
+    ends.closeAt[open] = kUnmatched;
+  }
+}
+
+// ExtractGroup, with the ")" looked up instead of searched for.
+bool TakeGroup(std::string_view text, std::size_t& position, const GroupEnds& ends,
+               std::string_view& inner) {
+  const auto offset = static_cast<std::size_t>(text.data() - ends.base);
+  const std::size_t close = ends.closeAt[offset + position];
+  if (close == kUnmatched) {
+    ReportFormulaError(text, position);
+    return false;
+  }
+  const std::size_t localClose = close - offset;
+  inner = text.substr(position + 1, localClose - position - 1);
+  position = localClose + 1;
+  return true;
+}
+
+long double WithSign(int sign, long double value) {
+  return sign < 0 ? -value : value;
+}
+
+bool IsDigitOrPoint(char c) {
+  return (c >= '0' && c <= '9') || c == '.';
+}
+
+long double ProductPassOver(std::string_view text, const GroupEnds& ends);
+
+// The "*" or "/" at text[position]. Appends the result to `sum`, or reports a formula error
+// (which moves position to the end of the text).
+void ApplyProductOperator(std::string_view text, std::size_t& position, const GroupEnds& ends,
+                          std::string& sum) {
+  const bool divide = text[position] == '/';
+  ++position;
+  const int sign = ReadSigns(text, position);
+  long double result;
+  if (position < text.size() && IsNumberChar(text[position])) {
+    if (divide) {
+      const long double divisor = ReadNumberAt(text, position);
+      result = Div(WithSign(sign, TakeLastNumber(sum)), divisor);
+    } else {
+      const long double left = WithSign(sign, TakeLastNumber(sum));
+      result = Mul(left, ReadNumberAt(text, position));
+    }
+  } else if (position < text.size() && text[position] == '(') {
+    std::string_view group;
+    // Found before the left operand is taken, so a missing ")" leaves the built text whole.
+    if (!TakeGroup(text, position, ends, group)) return;
+    if (divide) {
+      const long double divisor = WithSign(sign, ProductPassOver(group, ends));
+      result = Div(TakeLastNumber(sum), divisor);
+    } else {
+      const long double left = WithSign(sign, TakeLastNumber(sum));
+      result = Mul(left, ProductPassOver(group, ends));
+    }
+  } else {
+    ReportFormulaError(text, position);
+    return;
+  }
+  AppendSubstitutedValue(sum, result);
+}
+
+long double ProductPassOver(std::string_view text, const GroupEnds& ends) {
+  std::string sum;
+  sum.reserve(text.size() + 32);
+  std::size_t position = 0;
+  while (position < text.size()) {
+    const char c = text[position];
+    if (c == '(') {
+      std::string_view group;
+      if (TakeGroup(text, position, ends, group)) {
+        AppendSubstitutedValue(sum, ProductPassOver(group, ends));
+      }
+    } else if (c == '*' || c == '/') {
+      ApplyProductOperator(text, position, ends, sum);
+    } else if (c == '+' || c == '-') {
+      sum.push_back(c);
+      ++position;
+    } else if (IsDigitOrPoint(c)) {
+      const std::size_t end = NumberRunEnd(text, position);
+      sum.append(text.substr(position, end - position));
+      position = end;
+    } else {
+      ReportFormulaError(text, position);
+    }
+  }
+  return SumPass(sum);
+}
+
+}  // namespace
+
+long double ProductPass(std::string_view text) {
+  GroupEnds ends;
+  if (text.find('(') != std::string_view::npos) FindGroupEnds(text, ends);
+  return ProductPassOver(text, ends);
+}
+
+}  // namespace calcorix
