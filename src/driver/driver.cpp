@@ -48,7 +48,9 @@ bool IsComment(const std::string& line) {
   return !line.empty() && (line[0] == '#' || line[0] == '%' || line[0] == ';');
 }
 
-bool IsQuit(const std::string& line) { return !line.empty() && (line[0] == 'q' || line[0] == 'Q'); }
+bool IsQuit(const std::string& line) {
+  return !line.empty() && (line[0] == 'q' || line[0] == 'Q');
+}
 
 void RunStandardInput() {
   const auto reader = std::make_unique<InputReader>(kStandardInput);

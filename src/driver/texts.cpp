@@ -51,7 +51,8 @@ void PrintBanner() {
 }
 
 void PrintHelp() {
-  for (std::string_view line : kHelp) WriteLine(line);
+  for (std::string_view line : kHelp)
+    WriteLine(line);
   EndProgram(0);
 }
 

@@ -11,14 +11,23 @@ namespace {
 
 bool IsOperatorChar(char c) {
   switch (c) {
-    case '!': case '(': case ')': case '*': case '+': case '-': case '/': case '^':
+    case '!':
+    case '(':
+    case ')':
+    case '*':
+    case '+':
+    case '-':
+    case '/':
+    case '^':
       return true;
     default:
       return false;
   }
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // A number literal as typed: digits, "." and "E", an "E" taking a directly following sign along.
 // Copied unchecked; the passes read it later.

@@ -31,12 +31,6 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
   return bytes;
 }
 
-std::string Repeat(std::string_view line, int times) {
-  std::string bytes;
-  for (int i = 0; i < times; ++i) bytes += Lines({line});
-  return bytes;
-}
-
 class Installed {
  public:
   explicit Installed(const std::optional<std::string>& config) {
@@ -93,9 +87,16 @@ TEST(Cli, SingleCalculation) {
       {"formula error", {"2**3"}, "", {}, Lines({"Błąd w formule"})},
       {"division by zero", {"1/0"}, "", {}, Lines({"Błąd: dzielenie przez zero."})},
       {"invalid operation", {"0/0"}, "", {}, Lines({"Błąd w formule."})},
-      {"formula error then division by zero", {"(2*)/0"}, "", {},
+      {"formula error then division by zero",
+       {"(2*)/0"},
+       "",
+       {},
        Lines({"Błąd w formule", "Błąd: dzielenie przez zero."})},
-      {"group divisor of zero goes on", {"1/(2-2)"}, "", {}, Lines({"Błąd: dzielenie przez zero."})},
+      {"group divisor of zero goes on",
+       {"1/(2-2)"},
+       "",
+       {},
+       Lines({"Błąd: dzielenie przez zero."})},
       {"ANS and MEM start at 0", {"ANS+MEM"}, "", {}, Lines({"0"})},
   });
 }
@@ -109,15 +110,18 @@ TEST(Cli, ResultFormats) {
   const char* const thirtyOnes = "111111111111111111111111111111";
   const char* const thirtyZeros = "000000000000000000000000000000";
   const FormatRow rows[] = {
-      {"1234.5", nullptr,
+      {"1234.5",
+       nullptr,
        {"1234.5", "1.2345E+03", "1.2345E+03", "000004D2", "0000002322",
         "000000000000000000010011010010"}},
-      {"2/3", nullptr,
+      {"2/3",
+       nullptr,
        {"0.666666666666667", "0.66666666666666E+00", "6.66666666666667E-01", "00000001",
         "0000000001", "000000000000000000000000000001"}},
-      {"-1", nullptr, {"-1", "-1E+00", "-1E+00", "FFFFFFFF", "7777777777", thirtyOnes}},
+      {"0-1", nullptr, {"-1", "-1E+00", "-1E+00", "FFFFFFFF", "7777777777", thirtyOnes}},
       {"0", nullptr, {"0", "0E+00", "0E+00", "00000000", "0000000000", thirtyZeros}},
-      {"1234.5", "-f2",
+      {"1234.5",
+       "-f2",
        {"1234.50", "1.23E+03", "1.2E+03", "000004D2", "0000002322",
         "000000000000000000010011010010"}},
   };
@@ -138,7 +142,7 @@ TEST(Cli, IntegerFormatsRoundHalfToEvenAndShowTheLowDigits) {
   RunCases({
       {"2.5", {"-oh", "2.5"}, "", {}, Lines({"00000002"})},
       {"3.5", {"-oh", "3.5"}, "", {}, Lines({"00000004"})},
-      {"-2.5", {"-oh", "-2.5"}, "", {}, Lines({"FFFFFFFE"})},
+      {"-2.5", {"-oh", "0-2.5"}, "", {}, Lines({"FFFFFFFE"})},
       {"2^32", {"-oh", "2^32"}, "", {}, Lines({"00000000"})},
       {"2^30 binary", {"-ob", "2^30"}, "", {}, Lines({"000000000000000000000000000000"})},
       {"2^30 octal", {"-oo", "2^30"}, "", {}, Lines({"0000000000"})},
@@ -174,7 +178,8 @@ const char* const kHelpScreen[] = {
 
 std::string HelpScreen() {
   std::string bytes;
-  for (const char* line : kHelpScreen) bytes += Lines({line});
+  for (const char* line : kHelpScreen)
+    bytes += Lines({line});
   return bytes;
 }
 
@@ -191,13 +196,18 @@ TEST(Cli, HelpBannerAndGraph) {
       {"-h with words", {"2+2", "-h"}, "", {}, HelpScreen()},
       {"-H with other switches", {"-td", "-H", "-p"}, "", {}, HelpScreen()},
       {"help loses to a malformed loop", {"-h", "-l5"}, "", {}, Lines({"Błąd składni pętli."})},
-      {"graph", {"-pxyz", "1+1"}, "", {},
+      {"graph",
+       {"-pxyz", "1+1"},
+       "",
+       {},
        Lines({"Rysowanie wykresów jeszcze nie zostało zaimplementowane."})},
       {"no parameters", {}, "", {}, kBanner + Lines({"0"})},
-      {"no parameters, standard input from the file", {}, "1+1\n", "-iS\r\n",
-       kBanner +
-           Lines({"W pliku calcorix.cfg ustawiono odczyt ze standardowego wejścia.",
-                  "Wpisz wyrażenie, max. 255 znaków, q lub Ctrl+Z - wyjście.", "2"})},
+      {"no parameters, standard input from the file",
+       {},
+       "1+1\n",
+       "-iS\r\n",
+       kBanner + Lines({"W pliku calcorix.cfg ustawiono odczyt ze standardowego wejścia.",
+                        "Wpisz wyrażenie, max. 255 znaków, q lub Ctrl+Z - wyjście.", "2"})},
       {"standard input by switch: no banner", {"-is"}, "1+1\n", {}, Lines({"2"})},
   });
 }
@@ -206,7 +216,10 @@ TEST(Cli, ConfigurationFile) {
   RunCases({
       {"four keys", {"1/4"}, "", "-iC\n-tD\n-oE\n-f4\n", Lines({"2.500E-01"})},
       {"degrees from the file", {"sin(30)"}, "", "; comment\n/tD\n", Lines({"0.5"})},
-      {"a present switch wins even when unusable", {"-tx", "sin(30)"}, "", "-tD\n",
+      {"a present switch wins even when unusable",
+       {"-tx", "sin(30)"},
+       "",
+       "-tD\n",
        Lines({"-0.988031624092862"})},
   });
 }
@@ -215,9 +228,15 @@ TEST(Cli, LoopMode) {
   RunCases({
       {"once", {"-l5:1:1", "LI"}, "", {}, Lines({"5"})},
       {"descending", {"-l3:-1:1", "LI"}, "", {}, Lines({"3", "2", "1"})},
-      {"ten passes of 0.1", {"-l0:0.1:1", "LI"}, "", {},
+      {"ten passes of 0.1",
+       {"-l0:0.1:1", "LI"},
+       "",
+       {},
        Lines({"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"})},
-      {"division by zero in one pass", {"-l1:1:5", "1/(LI-3)"}, "", {},
+      {"division by zero in one pass",
+       {"-l1:1:5", "1/(LI-3)"},
+       "",
+       {},
        Lines({"-0.5", "-1", "Błąd: dzielenie przez zero.", "1", "0.5"})},
       {"start beyond the end runs once", {"-l5:1:1", "LI*2"}, "", {}, Lines({"10"})},
       {"with standard input nothing is computed", {"-l1:1:3", "-is"}, "1\n", {}, ""},
@@ -235,19 +254,36 @@ TEST(Cli, StandardInput) {
       {"lines and line ends", {"-is"}, "1+1\n2*3\r\n7\r8", {}, Lines({"2", "6", "7", "8"})},
       {"quit", {"-is"}, "1\nQuit\n2\n", {}, Lines({"1"})},
       {"a blank before q is computed", {"-is"}, " q\n", {}, Lines({"Błąd w formule"})},
-      {"comments echoed byte for byte", {"-is"}, "#note \x88\n%x\n;q\n", {},
+      {"comments echoed byte for byte",
+       {"-is"},
+       "#note \x88\n%x\n;q\n",
+       {},
        "#note \x88\r\n%x\r\n;q\r\n"},
       {"an empty line is 0", {"-is"}, "1\n\n2\n", {}, Lines({"1", "0", "2"})},
       {"empty input computes one empty line", {"-is"}, "", {}, Lines({"0"})},
       {"a final line end adds no line", {"-is"}, "5\n", {}, Lines({"5"})},
-      {"Ctrl+Z inside a line ends the input", {"-is"}, "1+2\x1A" "3\n4\n", {}, Lines({"3"})},
-      {"Ctrl+Z at the start of a line computes nothing more", {"-is"}, "1\n\x1A" "2\n", {},
+      {"Ctrl+Z inside a line ends the input",
+       {"-is"},
+       "1+2\x1A"
+       "3\n4\n",
+       {},
+       Lines({"3"})},
+      {"Ctrl+Z at the start of a line computes nothing more",
+       {"-is"},
+       "1\n\x1A"
+       "2\n",
+       {},
        Lines({"1"})},
-      {"300 characters: the first 255 count", {"-is"}, longLine + "\n", {},
-       Lines({"1E254"})},
-      {"division by a zero group goes on", {"-is"}, "1/(2-2)\n3\n", {},
+      {"300 characters: the first 255 count", {"-is"}, longLine + "\n", {}, Lines({"1E254"})},
+      {"division by a zero group goes on",
+       {"-is"},
+       "1/(2-2)\n3\n",
+       {},
        Lines({"Błąd: dzielenie przez zero.", "3"})},
-      {"ANS follows the printed results", {"-is"}, "6*7\nANS+1\n1/0\nANS\nMEM\n", {},
+      {"ANS follows the printed results",
+       {"-is"},
+       "6*7\nANS+1\n1/0\nANS\nMEM\n",
+       {},
        Lines({"42", "43", "Błąd: dzielenie przez zero.", "43", "128"})},
   });
 }
@@ -255,9 +291,15 @@ TEST(Cli, StandardInput) {
 TEST(Cli, HostileInput) {
   std::string megabyteLine(3 << 20, '1');
   RunCases({
-      {"NUL and high bytes", {"-is"}, std::string("1\0+2\n\xFF\xFE\n\x01\x02\n3", 12), {},
+      {"NUL and high bytes",
+       {"-is"},
+       std::string("1\0+2\n\xFF\xFE\n\x01\x02\n3", 12),
+       {},
        Lines({"Błąd w formule", "Błąd w formule", "Błąd w formule", "3"})},
-      {"a line of megabytes", {"-is"}, megabyteLine + "\n2\n", {},
+      {"a line of megabytes",
+       {"-is"},
+       megabyteLine + "\n2\n",
+       {},
        Lines({"1.111111111111111E254", "2"})},
       {"no final line end", {"-is"}, "4*4", {}, Lines({"16"})},
   });

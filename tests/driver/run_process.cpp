@@ -15,7 +15,8 @@ namespace {
 
 std::vector<char*> Pointers(std::vector<std::string>& texts) {
   std::vector<char*> pointers;
-  for (std::string& t : texts) pointers.push_back(t.data());
+  for (std::string& t : texts)
+    pointers.push_back(t.data());
   pointers.push_back(nullptr);
   return pointers;
 }
@@ -62,8 +63,8 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
   }
   // SIGPIPE here would end the test itself when the child stops reading early.
   signal(SIGPIPE, SIG_IGN);
-  const auto deadline = std::chrono::steady_clock::now() +
-                        std::chrono::duration<double>(options.timeLimitSeconds);
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::duration<double>(options.timeLimitSeconds);
   while (out[0] >= 0 || inFd >= 0) {
     pollfd fds[2];
     int count = 0;
@@ -88,7 +89,8 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
           out[0] = -1;
         }
       } else {
-        const ssize_t n = write(inFd, options.input.data() + written, options.input.size() - written);
+        const ssize_t n =
+            write(inFd, options.input.data() + written, options.input.size() - written);
         if (n > 0) written += static_cast<std::size_t>(n);
         if ((n < 0 && errno != EAGAIN && errno != EINTR) || written == options.input.size()) {
           close(inFd);

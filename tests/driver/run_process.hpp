@@ -9,10 +9,10 @@
 namespace calcorix::testing {
 
 struct ProcessResult {
-  std::string output;      // standard output, byte for byte
-  int exitStatus = -1;     // the status when the process exited
-  int signal = 0;          // the signal that ended it, 0 when it exited
-  bool timedOut = false;   // killed after the time limit
+  std::string output;     // standard output, byte for byte
+  int exitStatus = -1;    // the status when the process exited
+  int signal = 0;         // the signal that ended it, 0 when it exited
+  bool timedOut = false;  // killed after the time limit
 };
 
 enum class OutputTarget { Pipe, ClosedPipe, DevFull };
