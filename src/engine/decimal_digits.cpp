@@ -16,7 +16,8 @@ __extension__ typedef __int128 Int128;
 constexpr std::array<std::uint64_t, 20> kPow10 = [] {
   std::array<std::uint64_t, 20> p{};
   p[0] = 1;
-  for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+  for (std::size_t i = 1; i < p.size(); ++i)
+    p[i] = p[i - 1] * 10;
   return p;
 }();
 
@@ -25,7 +26,8 @@ constexpr int kFastPowerOfFive = 55;
 constexpr std::array<Uint128, kFastPowerOfFive + 1> kPow5 = [] {
   std::array<Uint128, kFastPowerOfFive + 1> p{};
   p[0] = 1;
-  for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 5;
+  for (std::size_t i = 1; i < p.size(); ++i)
+    p[i] = p[i - 1] * 5;
   return p;
 }();
 
@@ -71,8 +73,7 @@ class BigUnsigned {
     for (int i = 0; i < a.size_; ++i) {
       std::uint64_t carry = 0;
       for (int j = 0; j < b.size_; ++j) {
-        const Uint128 t =
-            static_cast<Uint128>(a.limbs_[i]) * b.limbs_[j] + r.limbs_[i + j] + carry;
+        const Uint128 t = static_cast<Uint128>(a.limbs_[i]) * b.limbs_[j] + r.limbs_[i + j] + carry;
         r.limbs_[i + j] = static_cast<std::uint64_t>(t);
         carry = static_cast<std::uint64_t>(t >> 64);
       }
@@ -131,7 +132,8 @@ class BigUnsigned {
  private:
   std::uint64_t Limb(int index) const { return index >= 0 && index < size_ ? limbs_[index] : 0; }
   void Trim() {
-    while (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
+    while (size_ > 0 && limbs_[size_ - 1] == 0)
+      --size_;
   }
 
   std::array<std::uint64_t, kCapacity> limbs_{};
@@ -229,7 +231,9 @@ std::uint64_t ScaledFloor(std::uint64_t m, int e2, int s) {
 
 }  // namespace
 
-std::uint64_t PowerOfTen(int n) { return kPow10[n]; }
+std::uint64_t PowerOfTen(int n) {
+  return kPow10[n];
+}
 
 DecimalDigits ExactDigits(long double x) {
   const Float80Bits bits = BitsOf(x);
@@ -280,50 +284,60 @@ RoundedDecimal RoundSignificant(const DecimalDigits& d, int significant) {
   return r;
 }
 
-void AppendUnsigned(std::string& out, std::uint64_t n) {
-  char digits[20];
-  int count = 0;
+namespace {
+
+// The digits of n, most significant first, at the end of `buffer`; returns where they begin.
+char* DigitsOf(std::uint64_t n, char* bufferEnd) {
+  char* p = bufferEnd;
   do {
-    digits[count++] = static_cast<char>('0' + n % 10);
+    *--p = static_cast<char>('0' + n % 10);
     n /= 10;
   } while (n != 0);
-  while (count > 0) out.push_back(digits[--count]);
+  return p;
+}
+
+}  // namespace
+
+void AppendUnsigned(std::string& out, std::uint64_t n) {
+  char buffer[20];
+  const char* begin = DigitsOf(n, buffer + sizeof buffer);
+  out.append(begin, static_cast<std::size_t>(buffer + sizeof buffer - begin));
 }
 
 void AppendFixed(std::string& out, RoundedDecimal value, int decimals) {
   assert(decimals >= 0);
   assert(value.mantissa == 0 || value.scale >= -decimals);
+  const auto zeros = [&out](int count) {
+    if (count > 0) out.append(static_cast<std::size_t>(count), '0');
+  };
   if (value.mantissa == 0) {
     out.push_back('0');
-    if (decimals > 0) {
-      out.push_back('.');
-      out.append(static_cast<std::size_t>(decimals), '0');
-    }
+    if (decimals > 0) out.push_back('.');
+    zeros(decimals);
     return;
   }
-  std::string digits;
-  AppendUnsigned(digits, value.mantissa);
-  const int length = static_cast<int>(digits.size());
+  char buffer[20];
+  const char* digits = DigitsOf(value.mantissa, buffer + sizeof buffer);
+  const int length = static_cast<int>(buffer + sizeof buffer - digits);
   if (value.scale >= 0) {
-    out.append(digits);
-    out.append(static_cast<std::size_t>(value.scale), '0');
-    if (decimals > 0) {
-      out.push_back('.');
-      out.append(static_cast<std::size_t>(decimals), '0');
-    }
+    out.append(digits, static_cast<std::size_t>(length));
+    zeros(value.scale);
+    if (decimals > 0) out.push_back('.');
+    zeros(decimals);
     return;
   }
   const int fraction = -value.scale;  // digits of the mantissa after the point
   const int integerDigits = length - fraction;
   if (integerDigits > 0) {
-    out.append(digits, 0, static_cast<std::size_t>(integerDigits));
+    out.append(digits, static_cast<std::size_t>(integerDigits));
   } else {
     out.push_back('0');
   }
   out.push_back('.');
-  if (integerDigits < 0) out.append(static_cast<std::size_t>(-integerDigits), '0');
-  out.append(digits, static_cast<std::size_t>(std::max(integerDigits, 0)), std::string::npos);
-  out.append(static_cast<std::size_t>(decimals - fraction), '0');
+  zeros(-integerDigits);
+  const int skipped = std::max(integerDigits, 0);
+  out.append(digits + skipped, static_cast<std::size_t>(length - skipped));
+  zeros(decimals - fraction);
 }
 
 }  // namespace calcorix

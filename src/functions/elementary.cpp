@@ -3,6 +3,7 @@
 #include <math.h>
 
 #include "engine/checked.hpp"
+#include "engine/round_half_even.hpp"
 #include "functions/math_steps.hpp"
 
 namespace calcorix {
@@ -35,18 +36,9 @@ long double FRAC(long double x) {
   return Sub(x, INT(x));
 }
 
-std::int64_t RoundToInt64(long double x) {
-  // llrintl rounds in the unit's mode (to nearest, ties to even) and, out of range, raises the
-  // invalid-operation flag and answers the "integer indefinite" 0x8000000000000000, so the
-  // conversion itself is never undefined. A result that Checked lets through is an exact int64
-  // value, which converts back without loss.
-  const long double n =
-      Checked([](long double v) { return static_cast<long double>(llrintl(v)); }, x);
-  return static_cast<std::int64_t>(n);
-}
 
 long double RND(long double x) {
-  return static_cast<long double>(RoundToInt64(x));
+  return static_cast<long double>(RoundHalfEven(x));
 }
 
 }  // namespace calcorix

@@ -26,11 +26,8 @@ long double INT(long double x);
 long double FRAC(long double x);
 
 // x rounded to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4,
-// -2.5 -> -2), as a signed 64-bit integer. Errors: EInvalidOp when that integer is outside
+// -2.5 -> -2), through a signed 64-bit integer. Errors: EInvalidOp when that integer is outside
 // -2^63 ... 2^63 - 1 (RND(1E19)).
-std::int64_t RoundToInt64(long double x);
-
-// RoundToInt64(x) as an 80-bit value. Errors: as RoundToInt64.
 long double RND(long double x);
 
 }  // namespace calcorix

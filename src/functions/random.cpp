@@ -5,6 +5,7 @@
 #include <random>
 #include <string_view>
 
+#include "engine/round_half_even.hpp"
 #include "functions/elementary.hpp"
 #include "platform/system.hpp"
 
@@ -74,7 +75,7 @@ std::uint64_t InitialRandomSeed() {
 }
 
 long double RAN(long double x) {
-  const std::int64_t n = RoundToInt64(x);
+  const std::int64_t n = RoundHalfEven(x);
   if (n == 0) return 0;
   // Unsigned negation: |INT64_MIN| = 2^63 has no int64 value.
   const std::uint64_t magnitude =

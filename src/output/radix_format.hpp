@@ -3,15 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/round_half_even.hpp"
+
 // The integer forms of a value: the hexadecimal, octal and binary result formats print the value
 // rounded half to even, as the digits of its 64-bit two's complement pattern.
 
 namespace calcorix {
-
-// The nearest integer, ties to the even one (2.5 -> 2, -2.5 -> -2).
-// Errors: EInvalidOp when the rounded value lies outside the signed 64-bit range (and for a value
-// that is not finite).
-std::int64_t RoundHalfEven(long double x);
 
 // The `count` lowest digits of the two's complement pattern of n in radix 16, 8 or 2, most
 // significant first, leading zeros kept, "0"-"9" and "A"-"F", no sign: RadixDigits(-1, 16, 8) =
