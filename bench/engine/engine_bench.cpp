@@ -92,10 +92,18 @@ void Scanned(benchmark::State& state, const std::string& expression) {
   }
 }
 
-void OneCall(benchmark::State& state) { Scanned(state, "2*sin(30)+3^2"); }
-void TwoCalls(benchmark::State& state) { Scanned(state, "sin(0.5)+cos(0.25)"); }
-void ThreeCalls(benchmark::State& state) { Scanned(state, "sqrt(2)*ln(10)-exp(1.5)/7"); }
-void NestedCalls(benchmark::State& state) { Scanned(state, "sqrt(sqr(3)+abs(-16))"); }
+void OneCall(benchmark::State& state) {
+  Scanned(state, "2*sin(30)+3^2");
+}
+void TwoCalls(benchmark::State& state) {
+  Scanned(state, "sin(0.5)+cos(0.25)");
+}
+void ThreeCalls(benchmark::State& state) {
+  Scanned(state, "sqrt(2)*ln(10)-exp(1.5)/7");
+}
+void NestedCalls(benchmark::State& state) {
+  Scanned(state, "sqrt(sqr(3)+abs(-16))");
+}
 
 BENCHMARK(OneCall);
 BENCHMARK(TwoCalls);

@@ -2,6 +2,9 @@
 // beside it, run with arguments and standard input; its output bytes and exit status compared.
 
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -46,6 +49,7 @@ class Installed {
   ~Installed() { fs::remove_all(folder_); }
 
   ProcessResult Run(ProcessOptions options) const { return RunProcess(binary_.string(), options); }
+  std::string Binary() const { return binary_.string(); }
 
  private:
   fs::path folder_;
@@ -303,6 +307,74 @@ TEST(Cli, HostileInput) {
        Lines({"1.111111111111111E254", "2"})},
       {"no final line end", {"-is"}, "4*4", {}, Lines({"16"})},
   });
+}
+
+TEST(Cli, AUtf8TerminalGetsUtf8AndEverythingElseCodePage852) {
+  Installed installed(std::nullopt);
+  struct Row {
+    OutputTarget target;
+    const char* locale;
+    std::string expected;
+  };
+  const Row rows[] = {
+      {OutputTarget::Terminal, "LANG=C.UTF-8",
+       "B\xC5\x82\xC4\x85"
+       "d w formule.\r\n"},
+      {OutputTarget::Terminal, "LANG=C", Lines({"Błąd w formule."})},
+      {OutputTarget::Pipe, "LANG=C.UTF-8", Lines({"Błąd w formule."})},
+  };
+  for (const Row& row : rows) {
+    ProcessOptions options;
+    options.target = row.target;
+    options.environment = {row.locale, "PATH=/usr/bin:/bin"};
+    options.arguments = {"0/0"};
+    const ProcessResult result = installed.Run(options);
+    EXPECT_EQ(result.output, row.expected) << row.locale;
+    EXPECT_EQ(result.exitStatus, 0);
+  }
+}
+
+// A program that feeds one line and waits for its answer before the next gets each answer at once.
+TEST(Cli, EachAnswerArrivesBeforeTheNextLineIsAwaited) {
+  Installed installed(std::nullopt);
+  int in[2], out[2];
+  ASSERT_EQ(pipe(in), 0);
+  ASSERT_EQ(pipe(out), 0);
+  const std::string binary = installed.Binary();
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    dup2(in[0], 0);
+    dup2(out[1], 1);
+    close(in[1]);
+    close(out[0]);
+    execl(binary.c_str(), binary.c_str(), "-is", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(in[0]);
+  close(out[1]);
+  const auto answer = [&](const std::string& line) {
+    EXPECT_EQ(write(in[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    std::string got;
+    while (got.find('\n') == std::string::npos) {
+      pollfd ready{out[0], POLLIN, 0};
+      if (poll(&ready, 1, 5000) <= 0) break;  // no answer within 5 s: the line was held back
+      char buffer[256];
+      const ssize_t n = read(out[0], buffer, sizeof buffer);
+      if (n <= 0) break;
+      got.append(buffer, static_cast<std::size_t>(n));
+    }
+    return got;
+  };
+  EXPECT_EQ(answer("6*7\n"), "42\r\n");
+  EXPECT_EQ(answer("ANS+1\r"), "43\r\n");  // a CR alone ends the line; its LF is not awaited
+  EXPECT_EQ(answer("\n2\n"), "2\r\n");
+  close(in[1]);
+  close(out[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(Cli, OutputFailuresEndQuietlyWithStatusOne) {

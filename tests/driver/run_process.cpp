@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -31,6 +33,23 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
   std::vector<std::string> envp = options.environment;
   auto argPointers = Pointers(argv);
   auto envPointers = Pointers(envp);
+
+  // A terminal for standard output: the parent reads the master side like a pipe.
+  int terminal = -1;
+  if (options.target == OutputTarget::Terminal) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+      throw std::runtime_error("pty");
+    terminal = open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios mode{};
+    tcgetattr(terminal, &mode);
+    cfmakeraw(&mode);
+    tcsetattr(terminal, TCSANOW, &mode);
+    close(out[0]);
+    close(out[1]);
+    out[0] = master;
+    out[1] = terminal;
+  }
 
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("fork");

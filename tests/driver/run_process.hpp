@@ -15,7 +15,8 @@ struct ProcessResult {
   bool timedOut = false;  // killed after the time limit
 };
 
-enum class OutputTarget { Pipe, ClosedPipe, DevFull };
+// Terminal: a pseudo-terminal in raw mode, so the bytes arrive as written.
+enum class OutputTarget { Pipe, ClosedPipe, DevFull, Terminal };
 
 struct ProcessOptions {
   std::vector<std::string> arguments;  // without the program itself
