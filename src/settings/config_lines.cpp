@@ -33,7 +33,7 @@ ConfigLineReader::ConfigLineReader(const std::string& path) {
   }
   descriptor_ = descriptor;
   ended_ = false;
-  block_ = std::make_unique<char[]>(kBlockSize);
+  block_ = std::make_unique_for_overwrite<char[]>(kBlockSize);
 }
 
 ConfigLineReader::~ConfigLineReader() {

@@ -6,55 +6,21 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/cp852.hpp"
-#include "run_process.hpp"
+#include "cli_support.hpp"
 
 namespace calcorix {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::Installed;
+using testing::Lines;
 using testing::OutputTarget;
 using testing::ProcessOptions;
 using testing::ProcessResult;
 using testing::RunProcess;
-
-// Program texts as the program writes them: code page 852, each line ending in CR LF.
-std::string Lines(std::initializer_list<std::string_view> lines) {
-  std::string bytes;
-  for (std::string_view line : lines) {
-    AppendAsCp852(line, bytes);
-    bytes += "\r\n";
-  }
-  return bytes;
-}
-
-class Installed {
- public:
-  explicit Installed(const std::optional<std::string>& config) {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() /
-              ("calcorix-cli-" + std::to_string(::getpid()) + "-" + info->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    binary_ = folder_ / "calcorix";
-    fs::copy_file(CALCORIX_BINARY, binary_);
-    if (config) std::ofstream(folder_ / "calcorix.cfg", std::ios::binary) << *config;
-  }
-  ~Installed() { fs::remove_all(folder_); }
-
-  ProcessResult Run(ProcessOptions options) const { return RunProcess(binary_.string(), options); }
-  std::string Binary() const { return binary_.string(); }
-
- private:
-  fs::path folder_;
-  fs::path binary_;
-};
 
 struct CliCase {
   const char* name;

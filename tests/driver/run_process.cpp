@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -60,6 +61,14 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
       dup2(full, 1);
     } else {
       dup2(out[1], 1);
+    }
+    if (options.stackLimitBytes != 0) {
+      const rlimit limit{options.stackLimitBytes, options.stackLimitBytes};
+      setrlimit(RLIMIT_STACK, &limit);
+    }
+    if (options.memoryLimitBytes != 0) {
+      const rlimit limit{options.memoryLimitBytes, options.memoryLimitBytes};
+      setrlimit(RLIMIT_AS, &limit);
     }
     execve(program.c_str(), argPointers.data(), envPointers.data());
     _exit(127);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ struct ProcessOptions {
   std::vector<std::string> environment = {"LANG=C", "PATH=/usr/bin:/bin"};
   OutputTarget target = OutputTarget::Pipe;
   double timeLimitSeconds = 20;
+  std::size_t stackLimitBytes = 0;  // the child's stack limit; 0 keeps the inherited one
+  // The child's address-space limit (RLIMIT_AS); 0 for none. Resident memory can never exceed
+  // it, and unlike the peak resident size that wait4 reports it does not count the pages the
+  // child inherited from this process before exec.
+  std::size_t memoryLimitBytes = 0;
 };
 
 ProcessResult RunProcess(const std::string& program, const ProcessOptions& options);

@@ -1,0 +1,227 @@
+// One expression through the whole calculation, from CheckParentheses to the printed line, with
+// the settings taken from the first four bytes:
+//   [0] angle unit (mod 3), [1] result format (mod 6), [2] decimalPlaces (16: none fixed),
+//   [3] bit 0: "," as the decimal separator, bits 1-3: the value of LI;
+// the rest is the expression, cut to 255 characters as every input path cuts it.
+//
+// Besides surviving, every run must print one of the shapes ResultPrinter allows, in whole CR LF
+// lines, and a printed value must read back close to lastValue: within one unit of its last
+// printed digit (or of the 17th significant digit, beyond which places are written as zeros).
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/checked.hpp"
+#include "engine/formula.hpp"
+#include "functions/named_constants.hpp"
+#include "functions/random.hpp"
+#include "fuzz_support.hpp"
+#include "output/result_printer.hpp"
+#include "platform/console.hpp"
+#include "platform/cp852.hpp"
+#include "platform/locale.hpp"
+#include "platform/program_end.hpp"
+#include "settings/settings.hpp"
+
+namespace calcorix::fuzz {
+namespace {
+
+constexpr std::size_t kHeader = 4;
+constexpr std::size_t kMaxExpression = 255;
+
+const long double kLoopValues[8] = {0, 1, -2.5L, 3.0e300L, 1.0e-300L, LDBL_MAX, -LDBL_MIN, 1e18L};
+
+std::string Cp852(std::string_view utf8) {
+  std::string bytes;
+  AppendAsCp852(utf8, bytes);
+  return bytes;
+}
+
+const std::string kFormulaLine = Cp852("Błąd w formule");
+const std::string kGeneralErrorLine = Cp852("Błąd w formule.");
+const std::string kDivisionLine = Cp852("Błąd: dzielenie przez zero.");
+
+bool IsErrorLine(std::string_view line) {
+  return line == kGeneralErrorLine || line == kDivisionLine;
+}
+
+bool IsMissingParenthesesLine(std::string_view line) {
+  static const std::string head = "Brakuje ";
+  static const std::string tail1 = Cp852(" nawiasów \")\".");
+  static const std::string tail2 = Cp852(" nawiasów \"(\".");
+  if (!line.starts_with(head)) return false;
+  std::size_t i = head.size();
+  const std::size_t digits = i;
+  while (i < line.size() && line[i] >= '0' && line[i] <= '9')
+    ++i;
+  if (i == digits || line[digits] == '0') return false;
+  const std::string_view tail = line.substr(i);
+  return tail == tail1 || tail == tail2;
+}
+
+long double PowerOfTen(int exponent) {
+  return std::pow(10.0L, static_cast<long double>(exponent));
+}
+
+// The decimal exponents of the first non-zero and of the last digit of a number text
+// ("-12.340E+05": 6 and 3). No first digit for a zero mantissa.
+struct DigitSpan {
+  bool nonZero = false;
+  int first = 0;
+  int last = 0;
+};
+
+DigitSpan SpanOf(std::string_view text) {
+  const std::size_t e = text.find('E');
+  const std::string_view mantissa = text.substr(0, e);
+  const int exponent =
+      e == std::string_view::npos ? 0 : std::atoi(std::string(text.substr(e + 1)).c_str());
+  const std::size_t point = mantissa.find('.');
+  const std::size_t integerEnd = point == std::string_view::npos ? mantissa.size() : point;
+  DigitSpan span;
+  int place = 0;
+  // Positions to the left of the point count down from integerEnd.
+  for (std::size_t i = 0; i < mantissa.size(); ++i) {
+    const char c = mantissa[i];
+    if (c < '0' || c > '9') continue;
+    place = i < integerEnd ? static_cast<int>(integerEnd - i - 1) : -static_cast<int>(i - point);
+    if (c != '0' && !span.nonZero) {
+      span.nonZero = true;
+      span.first = place + exponent;
+    }
+  }
+  span.last = place + exponent;
+  return span;
+}
+
+// The printed decimal text reads back within the unit of its last digit, and never tighter than
+// the unit of the 17th significant digit. `extraRelative` widens it for the Scientific format,
+// whose mantissa is divided by an approximate power of ten.
+void CheckReadsBack(std::string_view line, long double value, long double extraRelative) {
+  std::string text(line);
+  const char separator = DecimalSeparator();
+  if (separator != '.') {
+    if (text.find('.') != std::string::npos) Fail("'.' printed with another separator", line);
+    const std::size_t at = text.find(separator);
+    if (at != std::string::npos) text[at] = '.';
+  }
+  if (text.empty() || text.find_first_not_of("+-0123456789.E") != std::string::npos) {
+    Fail("not a number text", line);
+  }
+  char* end = nullptr;
+  const long double back = std::strtold(text.c_str(), &end);
+  if (end != text.c_str() + text.size()) Fail("does not read back as a whole", line);
+  // Denormal values lose digits in any conversion: only the shape is checked there.
+  if (std::fabs(value) < 1e-4900L) return;
+  const DigitSpan span = SpanOf(text);
+  int unitExponent = span.last;
+  if (span.nonZero) unitExponent = std::max(unitExponent, span.first - 16);
+  const long double unit = PowerOfTen(unitExponent);
+  const long double allowed = unit * 1.0001L + std::fabs(value) * extraRelative;
+  if (!(std::fabs(back - value) <= allowed)) {
+    char detail[160];
+    std::snprintf(detail, sizeof detail, "printed %s, value %.21Lg", text.c_str(), value);
+    Fail("printed value does not read back", detail);
+  }
+}
+
+void CheckRadixDigits(std::string_view line, long double value, int radix, std::size_t count) {
+  if (line.size() != count) Fail("radix text of the wrong length", line);
+  const unsigned bits = radix == 16 ? 4 : radix == 8 ? 3 : 1;
+  // Far from the ends of the 64-bit range the C library's rounding (ties to even in the mode
+  // every calculation runs in) must give the same low digits.
+  if (!(std::fabs(value) < 0x1p62L)) return;
+  auto n = static_cast<std::uint64_t>(std::llrint(value));
+  for (std::size_t i = count; i-- > 0;) {
+    const unsigned digit = static_cast<unsigned>(n & ((1u << bits) - 1));
+    n >>= bits;
+    const char expected = "0123456789ABCDEF"[digit];
+    if (line[i] != expected) Fail("radix digits differ from the rounded value", line);
+  }
+}
+
+void CheckResultLine(std::string_view line) {
+  if (!std::isfinite(lastValue)) Fail("a printed value that is not finite", line);
+  if (answerValue != lastValue) Fail("ANS is not the printed value", line);
+  switch (settings.outputFormat) {
+    case OutputFormat::Decimal:
+    case OutputFormat::Exponential:
+      CheckReadsBack(line, lastValue, 0);
+      break;
+    case OutputFormat::Scientific:
+      CheckReadsBack(line, lastValue, 1e-12L);
+      break;
+    case OutputFormat::Hexadecimal:
+      CheckRadixDigits(line, lastValue, 16, 8);
+      break;
+    case OutputFormat::Octal:
+      CheckRadixDigits(line, lastValue, 8, 10);
+      break;
+    case OutputFormat::Binary:
+      CheckRadixDigits(line, lastValue, 2, 30);
+      break;
+  }
+}
+
+// The shapes ResultPrinter may print: the missing-parentheses line alone; the formula-error line,
+// perhaps followed by one error line; a result alone; an error line alone.
+void CheckOutput(const std::string& output, const std::string& expression) {
+  const std::vector<std::string_view> lines = OutputLines(output);
+  const std::string detail = "expression: " + expression + "\noutput: " + output;
+  if (lines.empty()) Fail("nothing printed", detail);
+  if (lines.size() > 2) Fail("more than two lines", detail);
+  const std::string_view first = lines[0];
+  if (first == kFormulaLine) {
+    if (formulaValid) Fail("formula line while formulaValid", detail);
+    if (lines.size() == 2 && !IsErrorLine(lines[1])) Fail("formula line then no error", detail);
+    return;
+  }
+  if (lines.size() != 1) Fail("two lines without a formula error first", detail);
+  if (IsMissingParenthesesLine(first) || IsErrorLine(first)) return;
+  if (!formulaValid) Fail("a result without formulaValid", detail);
+  CheckResultLine(first);
+}
+
+}  // namespace
+}  // namespace calcorix::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace calcorix;
+  if (size < fuzz::kHeader) return -1;
+  settings = Settings{};
+  settings.angleUnit = static_cast<AngleUnit>(data[0] % 3);
+  settings.outputFormat = static_cast<OutputFormat>(data[1] % 6 + 1);
+  settings.decimalPlaces = data[2];
+  settings.loopValue = fuzz::kLoopValues[(data[3] >> 1) & 7];
+  SetDecimalSeparator((data[3] & 1) != 0 ? ',' : '.');
+  answerValue = memoryValue = lastValue = 0;
+  formulaValid = false;
+  SeedRandom(1);
+  PrepareArithmeticUnit();
+
+  const auto* text = reinterpret_cast<const char*>(data + fuzz::kHeader);
+  const std::size_t length = std::min(size - fuzz::kHeader, fuzz::kMaxExpression);
+  const std::string expression(text, length);
+  expressionText = expression;
+
+  std::string output;
+  CaptureConsole(&output);
+  try {
+    ResultPrinter();
+  } catch (const ProgramEnd&) {
+    fuzz::Fail("the calculation ended the program", expression);
+  } catch (...) {
+    fuzz::Fail("an exception left ResultPrinter", expression);
+  }
+  CaptureConsole(nullptr);
+  fuzz::CheckOutput(output, expression);
+  return 0;
+}

@@ -1,0 +1,176 @@
+// The configuration-file look-ups on arbitrary file contents, checked against a plain model of
+// what a line is: it ends at LF, CR or CR LF, a Ctrl+Z ends the contents, an empty file holds one
+// empty line, and only the first 255 characters of a line count.
+//
+// Byte 0 chooses a padding put in front of the contents: from 0xF0 on, the contents start 1 to 16
+// bytes before the end of the reader's first 64 KiB block, so that line ends, CR LF pairs and
+// Ctrl+Z fall on the block boundary. The rest is the file.
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fuzz_support.hpp"
+#include "platform/console.hpp"
+#include "platform/process.hpp"
+#include "platform/program_end.hpp"
+#include "settings/config_file.hpp"
+#include "settings/settings.hpp"
+#include "settings/whole_number.hpp"
+
+namespace calcorix::fuzz {
+namespace {
+
+constexpr std::size_t kMaxLine = 255;
+constexpr std::size_t kBlock = 64 * 1024;
+
+std::string folder;
+std::string path;
+
+void WriteFile(const std::string& contents) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) Fail("cannot write the configuration file", path);
+  std::size_t written = 0;
+  while (written < contents.size()) {
+    const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
+    if (n <= 0) Fail("cannot write the configuration file", path);
+    written += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+}
+
+std::vector<std::string> ModelLines(std::string_view contents) {
+  contents = contents.substr(0, contents.find('\x1A'));
+  std::vector<std::string> lines;
+  std::size_t i = 0;
+  do {
+    const std::size_t stop = contents.find_first_of("\r\n", i);
+    const std::string_view line =
+        contents.substr(i, stop == std::string_view::npos ? std::string_view::npos : stop - i);
+    lines.emplace_back(line.substr(0, kMaxLine));
+    if (stop == std::string_view::npos) break;
+    i = stop + 1;
+    if (contents[stop] == '\r' && i < contents.size() && contents[i] == '\n') ++i;
+  } while (i < contents.size());
+  return lines;
+}
+
+char Upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+
+std::size_t ModelFindKey(const std::vector<std::string>& lines, char letter) {
+  for (std::size_t n = 0; n < lines.size(); ++n) {
+    const std::string& line = lines[n];
+    if (line.size() >= 2 && (line[0] == '-' || line[0] == '/') && Upper(line[1]) == Upper(letter)) {
+      return n + 1;
+    }
+  }
+  return 0;
+}
+
+void AppendCut(std::string& text, std::string_view part) {
+  text.append(part.substr(0, kMaxLine - std::min(kMaxLine, text.size())));
+}
+
+std::string ModelText(const std::vector<std::string>& lines, char letter) {
+  const std::size_t key = ModelFindKey(lines, letter);
+  if (key == 0) return {};
+  const std::string value = lines[key - 1].substr(2);
+  const std::string_view quotes = "'\"[";
+  const std::size_t kind = value.empty() ? std::string::npos : quotes.find(value[0]);
+  if (kind == std::string::npos) return value;
+  const char closer = "'\"]"[kind];
+  std::string joined;
+  AppendCut(joined, std::string_view(value).substr(1));
+  for (std::size_t n = key; n < lines.size(); ++n) {
+    AppendCut(joined, " ");
+    AppendCut(joined, lines[n]);
+    if (!lines[n].empty() && lines[n].back() == closer) break;
+  }
+  if (!joined.empty()) joined.pop_back();
+  return joined;
+}
+
+// One long comment line that ends 1 to 16 bytes before the reader's first block does.
+std::string Padding(std::uint8_t choice) {
+  if (choice < 0xF0) return {};
+  std::string padding(kBlock - (choice - 0xEFu), 'x');
+  padding.front() = '#';
+  padding.back() = '\n';
+  return padding;
+}
+
+}  // namespace
+}  // namespace calcorix::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  using namespace calcorix::fuzz;
+  char name[] = "/tmp/calcorix-fuzz-config-XXXXXX";
+  if (::mkdtemp(name) == nullptr) Fail("mkdtemp", name);
+  folder = name;
+  path = folder + "/calcorix.cfg";
+  calcorix::SetExecutablePath(folder + "/calcorix");
+  calcorix::SetParameters({});
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace calcorix;
+  using namespace calcorix::fuzz;
+  if (size < 1) return -1;
+  const std::string contents =
+      Padding(data[0]) + std::string(reinterpret_cast<const char*>(data + 1), size - 1);
+  WriteFile(contents);
+  const std::vector<std::string> lines = ModelLines(contents);
+
+  if (ConfigLineCount(path) != lines.size()) Fail("line count", contents);
+  if (!ConfigLine(path, 0).empty()) Fail("line 0 is not empty", contents);
+  for (std::size_t n : {std::size_t{1}, std::size_t{2}, lines.size(), lines.size() + 1}) {
+    const std::string& expected = lines[std::min(n, lines.size()) - 1];
+    if (ConfigLine(path, n) != expected) Fail("line text", contents);
+  }
+  for (char letter : {'i', 't', 'o', 'f', '-'}) {
+    const std::size_t key = ModelFindKey(lines, letter);
+    if (FindConfigKey(path, letter) != key) Fail("key line number", contents);
+    if (ConfigKeyPresent(path, letter) != (key != 0)) Fail("key presence", contents);
+    const std::int32_t number =
+        key == 0 ? 0 : WholeNumberValue(std::string_view(lines[key - 1]).substr(2));
+    if (ConfigInteger(path, letter) != number) Fail("key number", contents);
+    const std::string text = ConfigText(path, letter);
+    if (text.size() > kMaxLine) Fail("value text over 255 characters", contents);
+    if (text != ModelText(lines, letter)) Fail("value text", contents);
+  }
+
+  // The start-up on this file alone: whatever it holds, nothing is written and nothing ends.
+  std::string output;
+  CaptureConsole(&output);
+  try {
+    LoadSettings();
+  } catch (...) {
+    Fail("LoadSettings left with an exception", contents);
+  }
+  CaptureConsole(nullptr);
+  if (!output.empty()) Fail("LoadSettings wrote", output);
+  if (settings.configFilePath != path) Fail("configuration file path", settings.configFilePath);
+  const auto source = static_cast<int>(settings.inputSource);
+  const auto unit = static_cast<int>(settings.angleUnit);
+  const auto format = static_cast<int>(settings.outputFormat);
+  if (source < 1 || source > 2 || unit > 2 || format < 1 || format > 6) {
+    Fail("a setting outside its values", contents);
+  }
+  const std::size_t places = ModelFindKey(lines, 'f');
+  const auto expectedPlaces = static_cast<std::uint8_t>(
+      places == 0 ? kNoFixedPlaces
+                  : WholeNumberValue(std::string_view(lines[places - 1]).substr(2)));
+  if (settings.decimalPlaces != expectedPlaces) Fail("decimal places", contents);
+  if (settings.loopEnabled || settings.graphRequested)
+    Fail("loop or graph from the file", contents);
+  return 0;
+}

@@ -1,0 +1,197 @@
+// The switches, LoadSettings and the whole driver on arbitrary argument vectors. Byte 0 chooses
+// one of four configuration files beside the program (none, and three real ones); the rest is
+// split at NUL bytes into the parameters, as no NUL can stand inside a real one.
+//
+// After LoadSettings the settings must hold valid values and the words be counted and joined as
+// the command line has them; a start-up that ends must have written exactly its one loop message.
+// Then, unless the run would read standard input or loop for long, the driver runs end to end:
+// help, graph message, banner, single calculation or a short loop, in whole CR LF lines.
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "driver/driver.hpp"
+#include "engine/formula.hpp"
+#include "functions/named_constants.hpp"
+#include "functions/random.hpp"
+#include "fuzz_support.hpp"
+#include "output/result_printer.hpp"
+#include "platform/console.hpp"
+#include "platform/cp852.hpp"
+#include "platform/process.hpp"
+#include "platform/program_end.hpp"
+#include "settings/settings.hpp"
+#include "settings/switches.hpp"
+
+namespace calcorix::fuzz {
+namespace {
+
+constexpr std::size_t kMaxText = 255;
+constexpr int kMaxLoopPasses = 64;
+
+const char* const kConfigFiles[] = {
+    nullptr,
+    "-iS\n-tD\n-oE\n-f4\n",
+    "; free text\r\n-t[D\r\nx]\r\n/oh\r\n-f-1",
+    "-iC\r-tg\r-ob\r-f$10\r\x1A-oe\n",
+};
+std::string executables[4];
+
+std::string Cp852(std::string_view utf8) {
+  std::string bytes;
+  AppendAsCp852(utf8, bytes);
+  return bytes + "\r\n";
+}
+
+struct LoopEnd {
+  std::string line;
+  int status;
+};
+
+const LoopEnd kLoopEnds[] = {
+    {Cp852("Musisz podać parametry pętli."), 0},
+    {Cp852("Błąd składni pętli."), 0},
+    {Cp852("Błędne parametry pętli."), 1},
+};
+
+std::vector<std::string> SplitParameters(std::string_view bytes) {
+  std::vector<std::string> parameters;
+  if (bytes.empty()) return parameters;
+  for (;;) {
+    const std::size_t nul = bytes.find('\0');
+    parameters.emplace_back(bytes.substr(0, nul));
+    if (nul == std::string_view::npos) break;
+    bytes.remove_prefix(nul + 1);
+  }
+  return parameters;
+}
+
+std::string Describe(const std::vector<std::string>& parameters) {
+  std::string text;
+  for (const std::string& p : parameters)
+    text += "[" + p + "] ";
+  return text;
+}
+
+// Whether the driver's loop would end within kMaxLoopPasses passes.
+bool LoopIsShort() {
+  const bool ascending = settings.loopStep >= 0;
+  long double value = settings.loopStart;
+  for (int pass = 0; pass < kMaxLoopPasses; ++pass) {
+    value += settings.loopStep;
+    if (ascending ? value > settings.loopEnd : value < settings.loopEnd) return true;
+  }
+  return false;
+}
+
+void ResetCalculation() {
+  answerValue = memoryValue = lastValue = 0;
+  formulaValid = false;
+  expressionText.clear();
+  SeedRandom(1);
+}
+
+}  // namespace
+}  // namespace calcorix::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  using namespace calcorix::fuzz;
+  char name[] = "/tmp/calcorix-fuzz-switches-XXXXXX";
+  if (::mkdtemp(name) == nullptr) Fail("mkdtemp", name);
+  for (int i = 0; i < 4; ++i) {
+    const std::string folder = std::string(name) + "/" + std::to_string(i);
+    ::mkdir(folder.c_str(), 0700);
+    executables[i] = folder + "/calcorix";
+    if (kConfigFiles[i] != nullptr) {
+      std::ofstream(folder + "/calcorix.cfg", std::ios::binary) << kConfigFiles[i];
+    }
+  }
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace calcorix;
+  using namespace calcorix::fuzz;
+  if (size < 1) return -1;
+  SetExecutablePath(executables[data[0] % 4]);
+  const std::vector<std::string> parameters =
+      SplitParameters(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+  SetParameters(parameters);
+  ResetCalculation();
+  const std::string detail = Describe(parameters);
+
+  std::size_t words = 0;
+  for (const std::string& p : parameters) {
+    if (p.empty() || p[0] != '-') ++words;
+  }
+
+  std::string output;
+  CaptureConsole(&output);
+  int status = -1;
+  try {
+    LoadSettings();
+  } catch (const ProgramEnd& end) {
+    status = end.status;
+  } catch (...) {
+    Fail("LoadSettings left with an exception", detail);
+  }
+  CaptureConsole(nullptr);
+  if (status >= 0) {
+    for (const LoopEnd& loopEnd : kLoopEnds) {
+      if (output == loopEnd.line && status == loopEnd.status) return 0;
+    }
+    Fail("the start-up ended without its loop message", detail + "\n" + output);
+  }
+  if (!output.empty()) Fail("LoadSettings wrote", detail + "\n" + output);
+
+  const auto source = static_cast<int>(settings.inputSource);
+  const auto unit = static_cast<int>(settings.angleUnit);
+  const auto format = static_cast<int>(settings.outputFormat);
+  if (source < 1 || source > 2 || unit > 2 || format < 1 || format > 6) {
+    Fail("a setting outside its values", detail);
+  }
+  if (settings.expressionWordCount != (words & 0xFF)) Fail("word count", detail);
+  if (CountExpressionWords() != words) Fail("expression words", detail);
+  const std::string expression = JoinExpressionWords(settings.expressionWordCount);
+  std::string expected;
+  for (std::size_t n = 1; n <= settings.expressionWordCount && expected.size() < kMaxText; ++n) {
+    expected += ExpressionWord(n);
+  }
+  expected.resize(std::min(expected.size(), kMaxText));
+  if (expression != expected) Fail("joined words differ from the words", detail);
+  for (char letter : {'i', 't', 'o', 'f', 'l', 'p', '?', 'h', 'X'}) {
+    if (SwitchText(letter).size() > kMaxText) Fail("switch text over 255 characters", detail);
+    if (SwitchPresent(letter) != (FindSwitch(letter) != 0)) Fail("switch presence", detail);
+  }
+  if (settings.loopEnabled &&
+      !(std::isfinite(settings.loopStart) && std::isfinite(settings.loopStep) &&
+        std::isfinite(settings.loopEnd))) {
+    Fail("loop bounds not finite", detail);
+  }
+
+  if (settings.inputSource == InputSource::StandardInput && !settings.loopEnabled) return 0;
+  if (settings.loopEnabled && !LoopIsShort()) return 0;
+  output.clear();
+  ResetCalculation();
+  CaptureConsole(&output);
+  try {
+    RunCalcorix();
+    status = 0;
+  } catch (const ProgramEnd& end) {
+    status = end.status;
+  } catch (...) {
+    Fail("an exception left the driver", detail);
+  }
+  CaptureConsole(nullptr);
+  if (status != 0) Fail("the driver ended with a status other than 0", detail + "\n" + output);
+  OutputLines(output);
+  return 0;
+}

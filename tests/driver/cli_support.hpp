@@ -1,0 +1,48 @@
+#pragma once
+
+// What the end-to-end tests of the real binary share: a copy of the binary in a folder of its own,
+// so that a calcorix.cfg (or something hostile in its place) can lie beside it.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "program_lines.hpp"
+#include "run_process.hpp"
+
+namespace calcorix::testing {
+
+class Installed {
+ public:
+  explicit Installed(const std::optional<std::string>& config) {
+    namespace fs = std::filesystem;
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = fs::temp_directory_path() /
+              ("calcorix-cli-" + std::to_string(::getpid()) + "-" + info->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    binary_ = folder_ / "calcorix";
+    fs::copy_file(CALCORIX_BINARY, binary_);
+    if (config) std::ofstream(ConfigPath(), std::ios::binary) << *config;
+  }
+  ~Installed() { std::filesystem::remove_all(folder_); }
+  Installed(const Installed&) = delete;
+  Installed& operator=(const Installed&) = delete;
+
+  // Where the program looks for its configuration file.
+  std::filesystem::path ConfigPath() const { return folder_ / "calcorix.cfg"; }
+
+  ProcessResult Run(ProcessOptions options) const { return RunProcess(binary_.string(), options); }
+  std::string Binary() const { return binary_.string(); }
+
+ private:
+  std::filesystem::path folder_;
+  std::filesystem::path binary_;
+};
+
+}  // namespace calcorix::testing
