@@ -16,9 +16,9 @@ namespace calcorix {
 inline constexpr int kExactDigitCount = 18;
 
 struct DecimalDigits {
-  bool negative = false;    // the sign bit (also set for negative zero)
-  std::uint64_t digits = 0; // the first 18 significant digits of |x|, truncated; 0 for zero
-  int exponent = 0;         // floor(log10 |x|): |x| = 0.digits... * 10^(exponent + 1); 0 for zero
+  bool negative = false;     // the sign bit (also set for negative zero)
+  std::uint64_t digits = 0;  // the first 18 significant digits of |x|, truncated; 0 for zero
+  int exponent = 0;          // floor(log10 |x|): |x| = 0.digits... * 10^(exponent + 1); 0 for zero
 };
 
 // Exact for every finite value, denormals included. Not for infinities or NaNs.

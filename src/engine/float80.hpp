@@ -43,6 +43,8 @@ inline long double FromBits(Float80Bits bits) {
   return x;
 }
 
-inline bool SignBit(long double x) { return BitsOf(x).negative; }
+inline bool SignBit(long double x) {
+  return BitsOf(x).negative;
+}
 
 }  // namespace calcorix

@@ -36,7 +36,6 @@ long double FRAC(long double x) {
   return Sub(x, INT(x));
 }
 
-
 long double RND(long double x) {
   return static_cast<long double>(RoundHalfEven(x));
 }

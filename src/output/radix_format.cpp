@@ -7,7 +7,6 @@
 
 namespace calcorix {
 
-
 std::string RadixDigits(std::int64_t n, int radix, int count) {
   int bitsPerDigit = 0;
   switch (radix) {

@@ -17,7 +17,9 @@ TextEncoding boundEncoding = TextEncoding::Cp852;
 std::string* captureSink = nullptr;
 std::string buffer;
 
-std::string& Target() { return captureSink != nullptr ? *captureSink : buffer; }
+std::string& Target() {
+  return captureSink != nullptr ? *captureSink : buffer;
+}
 
 void EndLine() {
   Target().append("\r\n");
@@ -32,7 +34,9 @@ void BindConsole(int fileDescriptor, TextEncoding encoding) {
   buffer.reserve(kFlushThreshold + 4096);
 }
 
-void CaptureConsole(std::string* sink) { captureSink = sink; }
+void CaptureConsole(std::string* sink) {
+  captureSink = sink;
+}
 
 void WriteLine(std::string_view text) {
   if (boundEncoding == TextEncoding::Utf8 && captureSink == nullptr) {

@@ -28,8 +28,12 @@ bool LocaleUsesUtf8() {
          (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
 }
 
-char DecimalSeparator() { return decimalSeparator; }
+char DecimalSeparator() {
+  return decimalSeparator;
+}
 
-void SetDecimalSeparator(char separator) { decimalSeparator = separator; }
+void SetDecimalSeparator(char separator) {
+  decimalSeparator = separator;
+}
 
 }  // namespace calcorix

@@ -17,14 +17,17 @@ std::optional<std::string> executableOverride;
 void RecordProcessArguments(int argc, const char* const* argv) {
   parameters.clear();
   programName = argc > 0 && argv[0] != nullptr ? argv[0] : "";
-  for (int i = 1; i < argc; ++i) parameters.emplace_back(argv[i] != nullptr ? argv[i] : "");
+  for (int i = 1; i < argc; ++i)
+    parameters.emplace_back(argv[i] != nullptr ? argv[i] : "");
 }
 
 void SetParameters(std::vector<std::string> newParameters) {
   parameters = std::move(newParameters);
 }
 
-const std::vector<std::string>& Parameters() { return parameters; }
+const std::vector<std::string>& Parameters() {
+  return parameters;
+}
 
 std::string ExecutablePath() {
   if (executableOverride) return *executableOverride;
@@ -36,6 +39,8 @@ std::string ExecutablePath() {
   return programName;
 }
 
-void SetExecutablePath(std::string path) { executableOverride = std::move(path); }
+void SetExecutablePath(std::string path) {
+  executableOverride = std::move(path);
+}
 
 }  // namespace calcorix

@@ -2,6 +2,8 @@
 
 namespace calcorix {
 
-void EndProgram(int status) { throw ProgramEnd{status}; }
+void EndProgram(int status) {
+  throw ProgramEnd{status};
+}
 
 }  // namespace calcorix

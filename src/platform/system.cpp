@@ -6,7 +6,9 @@
 
 namespace calcorix {
 
-bool IsTerminal(int fileDescriptor) { return ::isatty(fileDescriptor) == 1; }
+bool IsTerminal(int fileDescriptor) {
+  return ::isatty(fileDescriptor) == 1;
+}
 
 std::uint64_t MillisecondClock() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <random>
 #include <string>
 
@@ -58,14 +58,44 @@ void ExpectSameDigits(long double x) {
 
 TEST(ExactDigits, NamedValues) {
   const long double values[] = {
-      1.0L,          0.1L,          2.0L / 3,        1e15L,         1e16L,          1e17L,
-      1e18L,         1e19L,         1e20L,           9.99e35L,      1e36L,          1e40L,
-      1e300L,        1e-15L,        1e-20L,          1e-40L,        123456.789L,    0.00001L,
-      LDBL_MAX,      LDBL_MIN,      LDBL_TRUE_MIN,   LDBL_MIN / 3,  18446744073709551616.0L,
-      3 - 0x1p-62L,  0.5L,          1e4000L,         1e-4000L,      -0.0L,          -2.5L,
-      999.0L,        9.5L,          0.3L,            1e-5L,         1.5e-7L,        7.2574e306L,
+      1.0L,
+      0.1L,
+      2.0L / 3,
+      1e15L,
+      1e16L,
+      1e17L,
+      1e18L,
+      1e19L,
+      1e20L,
+      9.99e35L,
+      1e36L,
+      1e40L,
+      1e300L,
+      1e-15L,
+      1e-20L,
+      1e-40L,
+      123456.789L,
+      0.00001L,
+      LDBL_MAX,
+      LDBL_MIN,
+      LDBL_TRUE_MIN,
+      LDBL_MIN / 3,
+      18446744073709551616.0L,
+      3 - 0x1p-62L,
+      0.5L,
+      1e4000L,
+      1e-4000L,
+      -0.0L,
+      -2.5L,
+      999.0L,
+      9.5L,
+      0.3L,
+      1e-5L,
+      1.5e-7L,
+      7.2574e306L,
   };
-  for (long double x : values) ExpectSameDigits(x);
+  for (long double x : values)
+    ExpectSameDigits(x);
 }
 
 TEST(ExactDigits, PowersOfTenAndTheirNeighbours) {
@@ -119,11 +149,19 @@ struct RoundCase {
 
 TEST(RoundDecimal, HalfAwayFromZeroAtTheFirstDroppedDigit) {
   const RoundCase cases[] = {
-      {2.5L, 17, 0, 3, 0},           {-2.5L, 17, 0, 3, 0},        {0.0006L, 17, -3, 1, -3},
-      {0.0004L, 17, -3, 0, -3},      {0.125L, 17, -2, 13, -2},    {2.0L / 3, 17, -15, 666666666666667, -15},
-      {1.0L / 3, 17, -15, 333333333333333, -15},                  {999.0L, 2, -100, 100, 1},
-      {123456789.123456789L, 17, -15, 12345678912345679, -8},     {9.999L, 3, -100, 1000, -2},
-      {0.0000049L, 17, -5, 0, -5},   {0.0000051L, 17, -5, 1, -5},   {-0.125L, 2, -5, 13, -2},
+      {2.5L, 17, 0, 3, 0},
+      {-2.5L, 17, 0, 3, 0},
+      {0.0006L, 17, -3, 1, -3},
+      {0.0004L, 17, -3, 0, -3},
+      {0.125L, 17, -2, 13, -2},
+      {2.0L / 3, 17, -15, 666666666666667, -15},
+      {1.0L / 3, 17, -15, 333333333333333, -15},
+      {999.0L, 2, -100, 100, 1},
+      {123456789.123456789L, 17, -15, 12345678912345679, -8},
+      {9.999L, 3, -100, 1000, -2},
+      {0.0000049L, 17, -5, 0, -5},
+      {0.0000051L, 17, -5, 1, -5},
+      {-0.125L, 2, -5, 13, -2},
   };
   for (const RoundCase& c : cases) {
     const RoundedDecimal r = RoundDecimal(ExactDigits(c.value), c.significant, c.lowestPlace);
@@ -150,9 +188,14 @@ TEST(AppendFixed, PlacesThePointAndPadsWithZeros) {
     const char* text;
   };
   const FixedCase cases[] = {
-      {{0, 0}, 0, "0"},          {{0, -3}, 3, "0.000"},        {{5, -1}, 15, "0.500000000000000"},
-      {{1, -3}, 3, "0.001"},     {{12345, -2}, 2, "123.45"},   {{12345, 2}, 1, "1234500.0"},
-      {{3, 0}, 0, "3"},          {{333, -15}, 15, "0.000000000000333"},
+      {{0, 0}, 0, "0"},
+      {{0, -3}, 3, "0.000"},
+      {{5, -1}, 15, "0.500000000000000"},
+      {{1, -3}, 3, "0.001"},
+      {{12345, -2}, 2, "123.45"},
+      {{12345, 2}, 1, "1234500.0"},
+      {{3, 0}, 0, "3"},
+      {{333, -15}, 15, "0.000000000000333"},
   };
   for (const FixedCase& c : cases) {
     std::string out;

@@ -32,7 +32,11 @@ TEST(Console, RawLinesAreWrittenByteForByte) {
 
 TEST(Cp852, UnmappedAndMalformedBecomeQuestionMarks) {
   std::string out;
-  AppendAsCp852("a\xE2\x82\xAC" "b\xC5" "c", out);  // euro sign (not in the code page), cut sequence
+  AppendAsCp852(
+      "a\xE2\x82\xAC"
+      "b\xC5"
+      "c",
+      out);  // euro sign (not in the code page), cut sequence
   EXPECT_EQ(out, "a?b?c");
 }
 
