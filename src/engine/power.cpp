@@ -4,6 +4,7 @@
 
 #include "engine/checked.hpp"
 #include "engine/errors.hpp"
+#include "engine/math_steps.hpp"
 
 namespace calcorix {
 
@@ -17,8 +18,8 @@ long double Power(long double base, long double exponent) {
     return IntPower(base, static_cast<std::int32_t>(exponent));
   }
   if (base > 0.0L) {
-    const long double lnBase = Checked([](long double b) { return std::log(b); }, base);
-    return Checked([](long double y) { return std::exp(y); }, Mul(exponent, lnBase));
+    const long double lnBase = steps::Ln(base);
+    return steps::Exp(Mul(exponent, lnBase));
   }
   throw EInvalidArgument();
 }

@@ -3,8 +3,8 @@
 #include <math.h>
 
 #include "engine/checked.hpp"
+#include "engine/math_steps.hpp"
 #include "engine/round_half_even.hpp"
-#include "functions/math_steps.hpp"
 
 namespace calcorix {
 

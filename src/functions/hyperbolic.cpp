@@ -1,7 +1,7 @@
 #include "functions/hyperbolic.hpp"
 
 #include "engine/checked.hpp"
-#include "functions/math_steps.hpp"
+#include "engine/math_steps.hpp"
 
 namespace calcorix {
 

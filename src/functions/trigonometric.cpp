@@ -2,7 +2,7 @@
 
 #include "engine/checked.hpp"
 #include "engine/constants.hpp"
-#include "functions/math_steps.hpp"
+#include "engine/math_steps.hpp"
 #include "settings/settings.hpp"
 
 namespace calcorix {

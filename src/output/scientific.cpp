@@ -6,6 +6,7 @@
 #include "engine/constants.hpp"
 #include "engine/errors.hpp"
 #include "engine/float80.hpp"
+#include "engine/math_steps.hpp"
 #include "output/number_format.hpp"
 #include "output/radix_format.hpp"
 
@@ -36,7 +37,7 @@ long double ScaleDown(long double x, int power) {
 }  // namespace
 
 long double Power10(long double y) {
-  return Checked([](long double v) { return std::exp(v); }, Mul(y, kLn10));
+  return steps::Exp(Mul(y, kLn10));
 }
 
 std::string ScientificText(long double x, int decimalPlaces) {
@@ -46,7 +47,7 @@ std::string ScientificText(long double x, int decimalPlaces) {
   if (x == 0) return MantissaText(x, decimalPlaces) + "E+00";
 
   const long double a = SignBit(x) ? -x : x;
-  const long double ratio = Div(Checked([](long double v) { return std::log(v); }, a), kL1000);
+  const long double ratio = Div(steps::Ln(a), kL1000);
   int q = 0;
   std::string exponentText;
   if (a >= 1) {
