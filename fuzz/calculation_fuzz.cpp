@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/checked.hpp"
+#include "arith/checked.hpp"
 #include "engine/formula.hpp"
 #include "functions/named_constants.hpp"
 #include "functions/random.hpp"

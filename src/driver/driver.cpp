@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "arith/checked.hpp"
 #include "driver/input_reader.hpp"
 #include "driver/texts.hpp"
-#include "engine/checked.hpp"
 #include "output/result_printer.hpp"
 #include "platform/console.hpp"
 #include "platform/locale.hpp"

@@ -1,7 +1,7 @@
 #include "engine/factorial.hpp"
 
-#include "engine/checked.hpp"
-#include "engine/errors.hpp"
+#include "arith/checked.hpp"
+#include "arith/errors.hpp"
 
 namespace calcorix {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/decimal_digits.hpp"
+#include "arith/decimal_digits.hpp"
 #include "platform/console.hpp"
 
 namespace calcorix {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/checked.hpp"
-#include "engine/decimal_digits.hpp"
+#include "arith/checked.hpp"
+#include "arith/decimal_digits.hpp"
 
 namespace calcorix {
 namespace {

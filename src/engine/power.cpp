@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "engine/checked.hpp"
-#include "engine/errors.hpp"
-#include "engine/math_steps.hpp"
+#include "arith/checked.hpp"
+#include "arith/errors.hpp"
+#include "arith/math_steps.hpp"
 
 namespace calcorix {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/checked.hpp"
+#include "arith/checked.hpp"
 #include "engine/formula.hpp"
 #include "engine/number_text.hpp"
 #include "engine/readers.hpp"

@@ -1,6 +1,6 @@
 #include "engine/sum_pass.hpp"
 
-#include "engine/checked.hpp"
+#include "arith/checked.hpp"
 #include "engine/readers.hpp"
 
 namespace calcorix {

@@ -2,9 +2,9 @@
 
 #include <math.h>
 
-#include "engine/checked.hpp"
-#include "engine/math_steps.hpp"
-#include "engine/round_half_even.hpp"
+#include "arith/checked.hpp"
+#include "arith/math_steps.hpp"
+#include "arith/round_half_even.hpp"
 
 namespace calcorix {
 

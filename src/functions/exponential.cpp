@@ -1,8 +1,8 @@
 #include "functions/exponential.hpp"
 
-#include "engine/checked.hpp"
-#include "engine/constants.hpp"
-#include "engine/math_steps.hpp"
+#include "arith/checked.hpp"
+#include "arith/constants.hpp"
+#include "arith/math_steps.hpp"
 
 namespace calcorix {
 

@@ -1,7 +1,7 @@
 #include "functions/hyperbolic.hpp"
 
-#include "engine/checked.hpp"
-#include "engine/math_steps.hpp"
+#include "arith/checked.hpp"
+#include "arith/math_steps.hpp"
 
 namespace calcorix {
 

@@ -1,7 +1,7 @@
 #include "functions/named_constants.hpp"
 
-#include "engine/checked.hpp"
-#include "engine/constants.hpp"
+#include "arith/checked.hpp"
+#include "arith/constants.hpp"
 #include "settings/settings.hpp"
 
 namespace calcorix {

@@ -5,7 +5,7 @@
 #include <random>
 #include <string_view>
 
-#include "engine/round_half_even.hpp"
+#include "arith/round_half_even.hpp"
 #include "functions/elementary.hpp"
 #include "platform/system.hpp"
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
-#include "engine/decimal_digits.hpp"
-#include "engine/float80.hpp"
+#include "arith/decimal_digits.hpp"
+#include "arith/float80.hpp"
 #include "platform/locale.hpp"
 
 // Every form is built from the one ExactDigits of its value (the costly step at the ends of the

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "engine/errors.hpp"
+#include "arith/errors.hpp"
 
 namespace calcorix {
 

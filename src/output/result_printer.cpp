@@ -2,8 +2,8 @@
 
 #include <exception>
 
+#include "arith/errors.hpp"
 #include "engine/compute.hpp"
-#include "engine/errors.hpp"
 #include "engine/formula.hpp"
 #include "engine/scanner.hpp"
 #include "functions/named_constants.hpp"

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "engine/checked.hpp"
-#include "engine/constants.hpp"
-#include "engine/errors.hpp"
-#include "engine/float80.hpp"
-#include "engine/math_steps.hpp"
+#include "arith/checked.hpp"
+#include "arith/constants.hpp"
+#include "arith/errors.hpp"
+#include "arith/float80.hpp"
+#include "arith/math_steps.hpp"
 #include "output/number_format.hpp"
 #include "output/radix_format.hpp"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "arith/errors.hpp"
 #include "engine/compute.hpp"
-#include "engine/errors.hpp"
 #include "engine/formula.hpp"
 #include "platform/console.hpp"
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "engine/float80.hpp"
+#include "arith/float80.hpp"
 #include "engine_test_support.hpp"
 
 namespace calcorix::test {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string_view>
 
-#include "engine/errors.hpp"
+#include "arith/errors.hpp"
 #include "functions/name_table.hpp"
 #include "settings/settings.hpp"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/constants.hpp"
+#include "arith/constants.hpp"
 #include "evaluate.hpp"
 #include "functions/elementary.hpp"
 

@@ -4,7 +4,7 @@
 
 #include <cfloat>
 
-#include "engine/checked.hpp"
+#include "arith/checked.hpp"
 #include "evaluate.hpp"
 
 namespace calcorix {

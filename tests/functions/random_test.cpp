@@ -8,7 +8,7 @@
 #include <set>
 #include <vector>
 
-#include "engine/errors.hpp"
+#include "arith/errors.hpp"
 #include "platform/system.hpp"
 
 namespace calcorix {

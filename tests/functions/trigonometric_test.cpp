@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/constants.hpp"
+#include "arith/constants.hpp"
 #include "evaluate.hpp"
 
 namespace calcorix {

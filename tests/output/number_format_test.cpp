@@ -6,7 +6,7 @@
 #include <charconv>
 #include <string>
 
-#include "engine/constants.hpp"
+#include "arith/constants.hpp"
 #include "separator_guard.hpp"
 
 namespace calcorix {

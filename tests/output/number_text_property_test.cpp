@@ -11,8 +11,8 @@
 #include <random>
 #include <string>
 
-#include "engine/decimal_digits.hpp"
-#include "engine/float80.hpp"
+#include "arith/decimal_digits.hpp"
+#include "arith/float80.hpp"
 #include "output/number_format.hpp"
 
 namespace calcorix {

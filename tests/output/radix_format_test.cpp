@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/errors.hpp"
+#include "arith/errors.hpp"
 
 namespace calcorix {
 namespace {

@@ -8,8 +8,8 @@
 #include <random>
 #include <string>
 
-#include "engine/errors.hpp"
-#include "engine/float80.hpp"
+#include "arith/errors.hpp"
+#include "arith/float80.hpp"
 #include "separator_guard.hpp"
 
 namespace calcorix {

@@ -1,4 +1,4 @@
-#include "engine/decimal_digits.hpp"
+#include "arith/decimal_digits.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "engine/float80.hpp"
+#include "arith/float80.hpp"
 
 namespace calcorix {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/checked.hpp"
+#include "arith/checked.hpp"
 
 #include <gtest/gtest.h>
 

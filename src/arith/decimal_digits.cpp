@@ -1,11 +1,11 @@
-#include "engine/decimal_digits.hpp"
+#include "arith/decimal_digits.hpp"
 
 #include <algorithm>
 #include <array>
 #include <cassert>
 #include <vector>
 
-#include "engine/float80.hpp"
+#include "arith/float80.hpp"
 
 namespace calcorix {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/round_half_even.hpp"
+#include "arith/round_half_even.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/errors.hpp"
+#include "arith/errors.hpp"
 
 namespace calcorix {
 namespace {

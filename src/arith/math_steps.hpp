@@ -2,7 +2,7 @@
 
 #include <math.h>
 
-#include "engine/checked.hpp"
+#include "arith/checked.hpp"
 
 // The C library's long double functions as checked steps of a formula. Each is one step: its
 // flags, raised in the x87 status word or, for some special cases (logl(0), sqrtl(-1)), in MXCSR,

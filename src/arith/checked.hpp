@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "engine/errors.hpp"
-#include "engine/float80.hpp"
+#include "arith/errors.hpp"
+#include "arith/float80.hpp"
 
 // Checked 80-bit arithmetic. Every step that can go wrong runs through Checked(), which reads the
 // arithmetic unit's own exception flags around it: invalid operation raises EInvalidOp, division

@@ -1,8 +1,8 @@
-#include "engine/round_half_even.hpp"
+#include "arith/round_half_even.hpp"
 
 #include <cmath>
 
-#include "engine/errors.hpp"
+#include "arith/errors.hpp"
 
 namespace calcorix {
 

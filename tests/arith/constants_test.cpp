@@ -1,8 +1,8 @@
-#include "engine/constants.hpp"
+#include "arith/constants.hpp"
 
 #include <gtest/gtest.h>
 
-#include "engine/float80.hpp"
+#include "arith/float80.hpp"
 
 namespace calcorix {
 namespace {
