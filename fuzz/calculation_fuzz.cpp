@@ -4,9 +4,10 @@
 //   [3] bit 0: "," as the decimal separator, bits 1-3: the value of LI;
 // the rest is the expression, cut to 255 characters as every input path cuts it.
 //
-// Besides surviving, every run must print one of the shapes ResultPrinter allows, in whole CR LF
-// lines, and a printed value must read back close to lastValue: within one unit of its last
-// printed digit (or of the 17th significant digit, beyond which places are written as zeros).
+// Besides surviving, every run must print one of the shapes the result printer allows, each line of
+// the kind it claims to be, and a printed value must read back close to the value computed: within
+// one unit of its last printed digit (or of the 17th significant digit, beyond which places are
+// written as zeros).
 
 #include <algorithm>
 #include <cfloat>
@@ -19,17 +20,8 @@
 #include <string_view>
 #include <vector>
 
-#include "arith/checked.hpp"
-#include "engine/formula.hpp"
-#include "functions/named_constants.hpp"
-#include "functions/random.hpp"
+#include "calcorix/calculator.hpp"
 #include "fuzz_support.hpp"
-#include "output/result_printer.hpp"
-#include "platform/console.hpp"
-#include "platform/cp852.hpp"
-#include "platform/locale.hpp"
-#include "platform/program_end.hpp"
-#include "settings/settings.hpp"
 
 namespace calcorix::fuzz {
 namespace {
@@ -39,24 +31,34 @@ constexpr std::size_t kMaxExpression = 255;
 
 const long double kLoopValues[8] = {0, 1, -2.5L, 3.0e300L, 1.0e-300L, LDBL_MAX, -LDBL_MIN, 1e18L};
 
-std::string Cp852(std::string_view utf8) {
-  std::string bytes;
-  AppendAsCp852(utf8, bytes);
-  return bytes;
-}
+constexpr std::string_view kFormulaLine = "Błąd w formule";
+constexpr std::string_view kGeneralErrorLine = "Błąd w formule.";
+constexpr std::string_view kDivisionLine = "Błąd: dzielenie przez zero.";
 
-const std::string kFormulaLine = Cp852("Błąd w formule");
-const std::string kGeneralErrorLine = Cp852("Błąd w formule.");
-const std::string kDivisionLine = Cp852("Błąd: dzielenie przez zero.");
+struct PrintedLine {
+  std::string text;
+  LineKind kind;
+};
 
-bool IsErrorLine(std::string_view line) {
-  return line == kGeneralErrorLine || line == kDivisionLine;
+class RecordingSink final : public LineSink {
+ public:
+  void Line(std::string_view text, LineKind kind) override {
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+      Fail("a line end inside a line", text);
+    lines.push_back({std::string(text), kind});
+  }
+  std::vector<PrintedLine> lines;
+};
+
+bool IsErrorLine(const PrintedLine& line) {
+  return (line.text == kGeneralErrorLine && line.kind == LineKind::CalculationError) ||
+         (line.text == kDivisionLine && line.kind == LineKind::DivisionByZero);
 }
 
 bool IsMissingParenthesesLine(std::string_view line) {
   static const std::string head = "Brakuje ";
-  static const std::string tail1 = Cp852(" nawiasów \")\".");
-  static const std::string tail2 = Cp852(" nawiasów \"(\".");
+  static const std::string tail1 = " nawiasów \")\".";
+  static const std::string tail2 = " nawiasów \"(\".";
   if (!line.starts_with(head)) return false;
   std::size_t i = head.size();
   const std::size_t digits = i;
@@ -105,9 +107,9 @@ DigitSpan SpanOf(std::string_view text) {
 // The printed decimal text reads back within the unit of its last digit, and never tighter than
 // the unit of the 17th significant digit. `extraRelative` widens it for the Scientific format,
 // whose mantissa is divided by an approximate power of ten.
-void CheckReadsBack(std::string_view line, long double value, long double extraRelative) {
+void CheckReadsBack(std::string_view line, long double value, long double extraRelative,
+                    char separator) {
   std::string text(line);
-  const char separator = DecimalSeparator();
   if (separator != '.') {
     if (text.find('.') != std::string::npos) Fail("'.' printed with another separator", line);
     const std::size_t at = text.find(separator);
@@ -148,46 +150,55 @@ void CheckRadixDigits(std::string_view line, long double value, int radix, std::
   }
 }
 
-void CheckResultLine(std::string_view line) {
-  if (!std::isfinite(lastValue)) Fail("a printed value that is not finite", line);
-  if (answerValue != lastValue) Fail("ANS is not the printed value", line);
-  switch (settings.outputFormat) {
+void CheckResultLine(std::string_view line, long double value, const Options& options) {
+  if (!std::isfinite(value)) Fail("a printed value that is not finite", line);
+  switch (options.outputFormat) {
     case OutputFormat::Decimal:
     case OutputFormat::Exponential:
-      CheckReadsBack(line, lastValue, 0);
+      CheckReadsBack(line, value, 0, options.decimalSeparator);
       break;
     case OutputFormat::Scientific:
-      CheckReadsBack(line, lastValue, 1e-12L);
+      CheckReadsBack(line, value, 1e-12L, options.decimalSeparator);
       break;
     case OutputFormat::Hexadecimal:
-      CheckRadixDigits(line, lastValue, 16, 8);
+      CheckRadixDigits(line, value, 16, 8);
       break;
     case OutputFormat::Octal:
-      CheckRadixDigits(line, lastValue, 8, 10);
+      CheckRadixDigits(line, value, 8, 10);
       break;
     case OutputFormat::Binary:
-      CheckRadixDigits(line, lastValue, 2, 30);
+      CheckRadixDigits(line, value, 2, 30);
       break;
   }
 }
 
-// The shapes ResultPrinter may print: the missing-parentheses line alone; the formula-error line,
-// perhaps followed by one error line; a result alone; an error line alone.
-void CheckOutput(const std::string& output, const std::string& expression) {
-  const std::vector<std::string_view> lines = OutputLines(output);
-  const std::string detail = "expression: " + expression + "\noutput: " + output;
+// The shapes the result printer may print: the missing-parentheses line alone; the formula-error
+// line, perhaps followed by one error line; a result alone; an error line alone. The answer is ok
+// exactly when a result was printed, and then ANS is its value.
+void CheckOutput(const std::vector<PrintedLine>& lines, bool ok, const Calculator& calculator,
+                 const std::string& expression) {
+  std::string detail = "expression: " + expression + "\noutput:";
+  for (const PrintedLine& line : lines)
+    detail += "\n" + line.text;
   if (lines.empty()) Fail("nothing printed", detail);
   if (lines.size() > 2) Fail("more than two lines", detail);
-  const std::string_view first = lines[0];
-  if (first == kFormulaLine) {
-    if (formulaValid) Fail("formula line while formulaValid", detail);
+  const PrintedLine& first = lines[0];
+  const bool result = first.kind == LineKind::Result;
+  if (ok != result) Fail("ok does not say whether a result was printed", detail);
+  if (first.text == kFormulaLine) {
+    if (first.kind != LineKind::FormulaError) Fail("formula line of another kind", detail);
     if (lines.size() == 2 && !IsErrorLine(lines[1])) Fail("formula line then no error", detail);
     return;
   }
   if (lines.size() != 1) Fail("two lines without a formula error first", detail);
-  if (IsMissingParenthesesLine(first) || IsErrorLine(first)) return;
-  if (!formulaValid) Fail("a result without formulaValid", detail);
-  CheckResultLine(first);
+  if (IsErrorLine(first)) return;
+  if (IsMissingParenthesesLine(first.text)) {
+    if (first.kind != LineKind::MissingParentheses)
+      Fail("parentheses line of another kind", detail);
+    return;
+  }
+  if (!result) Fail("an unknown line", detail);
+  CheckResultLine(first.text, calculator.Answer(), calculator.GetOptions());
 }
 
 }  // namespace
@@ -196,32 +207,26 @@ void CheckOutput(const std::string& output, const std::string& expression) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace calcorix;
   if (size < fuzz::kHeader) return -1;
-  settings = Settings{};
-  settings.angleUnit = static_cast<AngleUnit>(data[0] % 3);
-  settings.outputFormat = static_cast<OutputFormat>(data[1] % 6 + 1);
-  settings.decimalPlaces = data[2];
-  settings.loopValue = fuzz::kLoopValues[(data[3] >> 1) & 7];
-  SetDecimalSeparator((data[3] & 1) != 0 ? ',' : '.');
-  answerValue = memoryValue = lastValue = 0;
-  formulaValid = false;
-  SeedRandom(1);
-  PrepareArithmeticUnit();
+  Options options;
+  options.angleUnit = static_cast<AngleUnit>(data[0] % 3);
+  options.outputFormat = static_cast<OutputFormat>(data[1] % 6 + 1);
+  options.decimalPlaces = data[2];
+  options.decimalSeparator = (data[3] & 1) != 0 ? ',' : '.';
+  options.seed = 1;
+  Calculator calculator(options);
+  calculator.SetLoopValue(fuzz::kLoopValues[(data[3] >> 1) & 7]);
 
   const auto* text = reinterpret_cast<const char*>(data + fuzz::kHeader);
   const std::size_t length = std::min(size - fuzz::kHeader, fuzz::kMaxExpression);
   const std::string expression(text, length);
-  expressionText = expression;
 
-  std::string output;
-  CaptureConsole(&output);
+  fuzz::RecordingSink sink;
+  bool ok = false;
   try {
-    ResultPrinter();
-  } catch (const ProgramEnd&) {
-    fuzz::Fail("the calculation ended the program", expression);
+    ok = calculator.Evaluate(expression, sink);
   } catch (...) {
-    fuzz::Fail("an exception left ResultPrinter", expression);
+    fuzz::Fail("an exception left the calculation", expression);
   }
-  CaptureConsole(nullptr);
-  fuzz::CheckOutput(output, expression);
+  fuzz::CheckOutput(sink.lines, ok, calculator, expression);
   return 0;
 }

@@ -151,8 +151,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The start-up on this file alone: whatever it holds, nothing is written and nothing ends.
   std::string output;
   CaptureConsole(&output);
+  Settings settings;
   try {
-    LoadSettings();
+    settings = LoadSettings();
   } catch (...) {
     Fail("LoadSettings left with an exception", contents);
   }

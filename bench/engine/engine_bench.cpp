@@ -7,7 +7,6 @@
 
 #include "engine/compute.hpp"
 #include "engine/formula.hpp"
-#include "engine/scanner.hpp"
 
 namespace calcorix {
 namespace {
@@ -20,7 +19,8 @@ const int keepHeap = mallopt(M_TRIM_THRESHOLD, 64 << 20);
 void Calculate(benchmark::State& state, const std::string& expression) {
   for (auto _ : state) {
     std::string text = expression;
-    if (CheckParentheses(text)) benchmark::DoNotOptimize(ComputeText(text));
+    FormulaState formula;
+    if (!CheckParentheses(text, formula)) benchmark::DoNotOptimize(ComputeText(text, formula));
   }
   state.SetLabel(std::to_string(expression.size()) + " chars");
 }
@@ -76,39 +76,6 @@ BENCHMARK(Deep127);
 BENCHMARK(Long255Chars);
 BENCHMARK(Scaling)->Arg(16)->Arg(64)->Arg(256);
 BENCHMARK(ScalingNested)->Arg(127)->Arg(1000)->Arg(4000);
-
-}  // namespace
-}  // namespace calcorix
-
-namespace calcorix {
-namespace {
-
-// The whole expression language: the parenthesis check, the scanner with its function calls, then
-// the passes, for expressions with one to three calls.
-void Scanned(benchmark::State& state, const std::string& expression) {
-  for (auto _ : state) {
-    std::string text = expression;
-    if (CheckParentheses(text)) benchmark::DoNotOptimize(ComputeText(ScanExpression(text)));
-  }
-}
-
-void OneCall(benchmark::State& state) {
-  Scanned(state, "2*sin(30)+3^2");
-}
-void TwoCalls(benchmark::State& state) {
-  Scanned(state, "sin(0.5)+cos(0.25)");
-}
-void ThreeCalls(benchmark::State& state) {
-  Scanned(state, "sqrt(2)*ln(10)-exp(1.5)/7");
-}
-void NestedCalls(benchmark::State& state) {
-  Scanned(state, "sqrt(sqr(3)+abs(-16))");
-}
-
-BENCHMARK(OneCall);
-BENCHMARK(TwoCalls);
-BENCHMARK(ThreeCalls);
-BENCHMARK(NestedCalls);
 
 }  // namespace
 }  // namespace calcorix

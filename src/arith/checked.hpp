@@ -80,13 +80,31 @@ inline long double CheckedStep(Op op, Args... args) {
 
 }  // namespace fpu
 
-// Runs op(args...), typically a call of the C library's long double functions, and raises the
-// error of the arithmetic unit if the step trapped.
 // Puts the unit into the state every calculation assumes: 64-bit significand, rounding to nearest
 // with ties to even, every exception masked (errors are read from the flags, never trapped), no
 // flag raised. Called once at start-up.
 void PrepareArithmeticUnit();
 
+// For a calculation inside someone else's program: sets the control words every calculation
+// assumes for its lifetime, and afterwards gives back the caller's control words and the exception
+// flags the caller had raised (the calculation's own flags are not left behind). Costs a few
+// instructions when the caller already runs in that state.
+class ArithmeticUnitScope {
+ public:
+  ArithmeticUnitScope();
+  ~ArithmeticUnitScope();
+  ArithmeticUnitScope(const ArithmeticUnitScope&) = delete;
+  ArithmeticUnitScope& operator=(const ArithmeticUnitScope&) = delete;
+
+ private:
+  std::uint16_t control_ = 0;
+  std::uint32_t sseState_ = 0;
+  bool environmentSaved_ = false;
+  unsigned char environment_[28] = {};  // the x87 environment, when the caller had raised flags
+};
+
+// Runs op(args...), typically a call of the C library's long double functions, and raises the
+// error of the arithmetic unit if the step trapped.
 template <class Op, class... Args>
 inline long double Checked(Op op, Args... args) {
   return fpu::CheckedStep<true>(op, args...);

@@ -4,14 +4,15 @@
 #include <string>
 
 #include "arith/checked.hpp"
+#include "calcorix/calculator.hpp"
 #include "driver/input_reader.hpp"
 #include "driver/texts.hpp"
-#include "output/result_printer.hpp"
 #include "platform/console.hpp"
 #include "platform/locale.hpp"
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
 #include "platform/system.hpp"
+#include "settings/random_seed.hpp"
 #include "settings/settings.hpp"
 #include "settings/switches.hpp"
 
@@ -21,17 +22,32 @@ namespace {
 constexpr int kStandardInput = 0;
 constexpr int kStandardOutput = 1;
 
-void RunSingleCalculation() {
-  expressionText = JoinExpressionWords(settings.expressionWordCount);
-  ResultPrinter();
+// The calculator's lines go to standard output as the program's own texts.
+class ConsoleSink final : public LineSink {
+ public:
+  void Line(std::string_view text, LineKind) override { WriteLine(text); }
+};
+
+Options OptionsFrom(const Settings& settings) {
+  Options options;
+  options.angleUnit = settings.angleUnit;
+  options.outputFormat = settings.outputFormat;
+  options.decimalPlaces = settings.decimalPlaces;
+  options.decimalSeparator = DecimalSeparator();
+  options.seed = SeedFromEnvironment();
+  return options;
 }
 
-void RunLoop() {
+void RunSingleCalculation(const Settings& settings, Calculator& calculator, LineSink& sink) {
+  calculator.Evaluate(JoinExpressionWords(settings.expressionWordCount), sink);
+}
+
+void RunLoop(Settings& settings, Calculator& calculator, LineSink& sink) {
   const std::string words = JoinExpressionWords(settings.expressionWordCount);
   const bool ascending = settings.loopStep >= 0;
   for (;;) {
-    expressionText = words;  // the calculation rewrites it in place
-    ResultPrinter();
+    calculator.SetLoopValue(settings.loopValue);
+    calculator.Evaluate(words, sink);
     // The loop value advances by repeated 80-bit addition, so rounding accumulates pass by pass.
     try {
       settings.loopValue = Add(settings.loopValue, settings.loopStep);
@@ -52,7 +68,7 @@ bool IsQuit(const std::string& line) {
   return !line.empty() && (line[0] == 'q' || line[0] == 'Q');
 }
 
-void RunStandardInput() {
+void RunStandardInput(Calculator& calculator, LineSink& sink) {
   const auto reader = std::make_unique<InputReader>(kStandardInput);
   std::string line;
   do {
@@ -62,8 +78,7 @@ void RunStandardInput() {
     } else if (IsQuit(line)) {
       return;
     } else {
-      expressionText = line;
-      ResultPrinter();
+      calculator.Evaluate(line, sink);
     }
   } while (!reader->AtEnd());
 }
@@ -75,22 +90,23 @@ void RunCalcorix() {
   BindConsole(kStandardOutput, IsTerminal(kStandardOutput) && LocaleUsesUtf8()
                                    ? TextEncoding::Utf8
                                    : TextEncoding::Cp852);
-  LoadSettings();
+  Settings settings = LoadSettings();
   if (SwitchPresent('?') || SwitchPresent('h')) PrintHelp();
   if (settings.graphRequested) {
     WriteLine("Rysowanie wykresów jeszcze nie zostało zaimplementowane.");
     EndProgram(0);
   }
-  if (Parameters().empty()) PrintBanner();
-  expressionText.clear();
+  if (Parameters().empty()) PrintBanner(settings);
 
+  Calculator calculator(OptionsFrom(settings));
+  ConsoleSink sink;
   const bool commandLine = settings.inputSource == InputSource::CommandLine;
   if (commandLine && settings.loopEnabled) {
-    RunLoop();
+    RunLoop(settings, calculator, sink);
   } else if (commandLine) {
-    RunSingleCalculation();
+    RunSingleCalculation(settings, calculator, sink);
   } else if (!settings.loopEnabled) {
-    RunStandardInput();
+    RunStandardInput(calculator, sink);
   }
   // Standard input together with a loop computes nothing.
 }

@@ -39,7 +39,7 @@ constexpr std::string_view kHelp[] = {
 
 }  // namespace
 
-void PrintBanner() {
+void PrintBanner(const Settings& settings) {
   WriteLine(kTitle);
   WriteLine(kNotice);
   WriteLine("Wpisz: CALCORIX -? lub -h aby uzyskać pomoc.");

@@ -7,11 +7,11 @@
 
 namespace calcorix {
 
-long double ComputeText(std::string_view reduced) {
+long double ComputeText(std::string_view reduced, FormulaState& state) {
   // Without "^" or "!" the power pass would hand back an unchanged copy.
-  if (reduced.find_first_of("^!") == std::string_view::npos) return ProductPass(reduced);
-  const std::string powered = PowerPass(reduced);
-  return ProductPass(powered);
+  if (reduced.find_first_of("^!") == std::string_view::npos) return ProductPass(reduced, state);
+  const std::string powered = PowerPass(reduced, state);
+  return ProductPass(powered, state);
 }
 
 }  // namespace calcorix

@@ -6,6 +6,7 @@
 
 #include "arith/checked.hpp"
 #include "arith/decimal_digits.hpp"
+#include "platform/text.hpp"
 
 namespace calcorix {
 namespace {
@@ -28,10 +29,6 @@ long double TenToThe(std::size_t n) {
   }();
   if (n > kLargestPowerOfTen) throw EOverflow();
   return powers[n];
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 std::size_t SkipDigits(std::string_view text, std::size_t i) {

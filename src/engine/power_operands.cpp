@@ -8,22 +8,23 @@
 namespace calcorix {
 namespace {
 
-std::optional<long double> ReportMissingParenthesis(std::string_view text) {
+std::optional<long double> ReportMissingParenthesis(std::string_view text, FormulaState& state) {
   std::size_t ignored = 0;
-  ReportFormulaError(text, ignored);
+  ReportFormulaError(state, text, ignored);
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<long double> ReadRightOperand(std::string_view after, std::size_t& length) {
+std::optional<long double> ReadRightOperand(std::string_view after, std::size_t& length,
+                                            FormulaState& state) {
   std::size_t position = 0;
   const int sign = ReadSigns(after, position);
   long double value;
   if (position < after.size() && after[position] == '(') {
     const std::size_t close = MatchingClose(after, position);
-    if (close == std::string_view::npos) return ReportMissingParenthesis(after);
-    value = ComputeText(after.substr(position + 1, close - position - 1));
+    if (close == std::string_view::npos) return ReportMissingParenthesis(after, state);
+    value = ComputeText(after.substr(position + 1, close - position - 1), state);
     length = close + 1;
   } else {
     length = NumberRunEnd(after, position);
@@ -32,12 +33,13 @@ std::optional<long double> ReadRightOperand(std::string_view after, std::size_t&
   return sign < 0 ? -value : value;
 }
 
-std::optional<long double> ReadLeftOperand(std::string_view before, std::size_t& start) {
+std::optional<long double> ReadLeftOperand(std::string_view before, std::size_t& start,
+                                           FormulaState& state) {
   const std::size_t end = before.size();
   if (end > 0 && before[end - 1] == ')') {
     start = MatchingOpen(before, end - 1);
-    if (start == std::string_view::npos) return ReportMissingParenthesis(before);
-    return ComputeText(before.substr(start + 1, end - start - 2));
+    if (start == std::string_view::npos) return ReportMissingParenthesis(before, state);
+    return ComputeText(before.substr(start + 1, end - start - 2), state);
   }
   start = NumberRunStartBefore(before, end);
   return TextToNumber(before.substr(start));

@@ -40,7 +40,7 @@ void Prepend(ScannedText& t, std::string_view s) {
 
 }  // namespace
 
-std::string PowerPass(std::string_view input) {
+std::string PowerPass(std::string_view input, FormulaState& state) {
   // Left of the scan: only its end changes (the scan, deleted left operands and "!" runs).
   std::string before(input);
   ScannedText after;
@@ -57,7 +57,7 @@ std::string PowerPass(std::string_view input) {
     std::optional<long double> exponent;
     if (c == '^') {
       std::size_t length = 0;
-      exponent = ReadRightOperand(ViewOf(after), length);
+      exponent = ReadRightOperand(ViewOf(after), length, state);
       if (!exponent) break;
       before.pop_back();
       after.begin += length;
@@ -65,7 +65,7 @@ std::string PowerPass(std::string_view input) {
     const std::size_t marks = CountFactorialMarks(before);
     before.resize(before.size() - marks);
     std::size_t start = 0;
-    std::optional<long double> base = ReadLeftOperand(before, start);
+    std::optional<long double> base = ReadLeftOperand(before, start, state);
     if (!base) break;
     before.resize(start);
     for (std::size_t i = 0; i < marks; ++i)

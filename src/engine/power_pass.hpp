@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/formula.hpp"
+
 namespace calcorix {
 
 // Resolves every "^" and "!" of the text from right to left, so that "^" is right-associative
@@ -14,6 +16,6 @@ namespace calcorix {
 // error: the pass stops and gives the text as it stands.
 // Errors: those of Power, IntPower, Factorial, TextToNumber and of the groups' ComputeText, in
 // the order the operations run.
-std::string PowerPass(std::string_view input);
+std::string PowerPass(std::string_view input, FormulaState& state);
 
 }  // namespace calcorix

@@ -46,11 +46,11 @@ void FindGroupEnds(std::string_view text, GroupEnds& ends) {
 
 // ExtractGroup, with the ")" looked up instead of searched for.
 bool TakeGroup(std::string_view text, std::size_t& position, const GroupEnds& ends,
-               std::string_view& inner) {
+               std::string_view& inner, FormulaState& state) {
   const auto offset = static_cast<std::size_t>(text.data() - ends.base);
   const std::size_t close = ends.closeAt[offset + position];
   if (close == kUnmatched) {
-    ReportFormulaError(text, position);
+    ReportFormulaError(state, text, position);
     return false;
   }
   const std::size_t localClose = close - offset;
@@ -67,12 +67,12 @@ bool IsDigitOrPoint(char c) {
   return (c >= '0' && c <= '9') || c == '.';
 }
 
-long double ProductPassOver(std::string_view text, const GroupEnds& ends);
+long double ProductPassOver(std::string_view text, const GroupEnds& ends, FormulaState& state);
 
 // The "*" or "/" at text[position]. Appends the result to `sum`, or reports a formula error
 // (which moves position to the end of the text).
 void ApplyProductOperator(std::string_view text, std::size_t& position, const GroupEnds& ends,
-                          std::string& sum) {
+                          std::string& sum, FormulaState& state) {
   const bool divide = text[position] == '/';
   ++position;
   const int sign = ReadSigns(text, position);
@@ -88,22 +88,22 @@ void ApplyProductOperator(std::string_view text, std::size_t& position, const Gr
   } else if (position < text.size() && text[position] == '(') {
     std::string_view group;
     // Found before the left operand is taken, so a missing ")" leaves the built text whole.
-    if (!TakeGroup(text, position, ends, group)) return;
+    if (!TakeGroup(text, position, ends, group, state)) return;
     if (divide) {
-      const long double divisor = WithSign(sign, ProductPassOver(group, ends));
+      const long double divisor = WithSign(sign, ProductPassOver(group, ends, state));
       result = Div(TakeLastNumber(sum), divisor);
     } else {
       const long double left = WithSign(sign, TakeLastNumber(sum));
-      result = Mul(left, ProductPassOver(group, ends));
+      result = Mul(left, ProductPassOver(group, ends, state));
     }
   } else {
-    ReportFormulaError(text, position);
+    ReportFormulaError(state, text, position);
     return;
   }
   AppendSubstitutedValue(sum, result);
 }
 
-long double ProductPassOver(std::string_view text, const GroupEnds& ends) {
+long double ProductPassOver(std::string_view text, const GroupEnds& ends, FormulaState& state) {
   std::string sum;
   sum.reserve(text.size() + 32);
   std::size_t position = 0;
@@ -111,11 +111,11 @@ long double ProductPassOver(std::string_view text, const GroupEnds& ends) {
     const char c = text[position];
     if (c == '(') {
       std::string_view group;
-      if (TakeGroup(text, position, ends, group)) {
-        AppendSubstitutedValue(sum, ProductPassOver(group, ends));
+      if (TakeGroup(text, position, ends, group, state)) {
+        AppendSubstitutedValue(sum, ProductPassOver(group, ends, state));
       }
     } else if (c == '*' || c == '/') {
-      ApplyProductOperator(text, position, ends, sum);
+      ApplyProductOperator(text, position, ends, sum, state);
     } else if (c == '+' || c == '-') {
       sum.push_back(c);
       ++position;
@@ -124,7 +124,7 @@ long double ProductPassOver(std::string_view text, const GroupEnds& ends) {
       sum.append(text.substr(position, end - position));
       position = end;
     } else {
-      ReportFormulaError(text, position);
+      ReportFormulaError(state, text, position);
     }
   }
   return SumPass(sum);
@@ -132,10 +132,10 @@ long double ProductPassOver(std::string_view text, const GroupEnds& ends) {
 
 }  // namespace
 
-long double ProductPass(std::string_view text) {
+long double ProductPass(std::string_view text, FormulaState& state) {
   GroupEnds ends;
   if (text.find('(') != std::string_view::npos) FindGroupEnds(text, ends);
-  return ProductPassOver(text, ends);
+  return ProductPassOver(text, ends, state);
 }
 
 }  // namespace calcorix

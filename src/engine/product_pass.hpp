@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "engine/formula.hpp"
+
 namespace calcorix {
 
 // Computes a text without "^" and "!" from left to right: a parenthesised group is computed by
@@ -20,6 +22,6 @@ namespace calcorix {
 // divisor, left operand, quotient; "/" by a group: group, left operand, quotient):
 // EDivByZero for a non-zero value divided by 0, also by a group whose value is 0 (ruling D1);
 // EInvalidOp for 0/0; EOverflow from a product, a quotient or TextToNumber.
-long double ProductPass(std::string_view text);
+long double ProductPass(std::string_view text, FormulaState& state);
 
 }  // namespace calcorix

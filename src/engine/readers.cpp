@@ -85,11 +85,12 @@ std::size_t MatchingOpen(std::string_view text, std::size_t close) {
   return std::string_view::npos;
 }
 
-bool ExtractGroup(std::string_view text, std::size_t& position, std::string_view& inner) {
+bool ExtractGroup(std::string_view text, std::size_t& position, std::string_view& inner,
+                  FormulaState& state) {
   const std::size_t close = MatchingClose(text, position);
   if (close == std::string_view::npos) {
     inner = {};
-    ReportFormulaError(text, position);
+    ReportFormulaError(state, text, position);
     return false;
   }
   inner = text.substr(position + 1, close - position - 1);
@@ -97,9 +98,10 @@ bool ExtractGroup(std::string_view text, std::size_t& position, std::string_view
   return true;
 }
 
-bool ExtractArgument(std::string_view text, std::size_t& position, std::string& argument) {
+bool ExtractArgument(std::string_view text, std::size_t& position, std::string& argument,
+                     FormulaState& state) {
   std::string_view inner;
-  const bool found = ExtractGroup(text, position, inner);
+  const bool found = ExtractGroup(text, position, inner, state);
   argument.assign(inner);
   return found;
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/formula.hpp"
+
 // The small readers that every pass shares. Positions are 0-based indices into the text; none of
 // these reads before the first or past the last character, whatever the text holds.
 //
@@ -44,10 +46,12 @@ std::size_t MatchingOpen(std::string_view text, std::size_t close);
 // position moves to the character after that ")", and the answer is true. When the ")" is missing:
 // ReportFormulaError (position goes to the end of the text), `inner` is empty, the answer false.
 // Raises nothing.
-bool ExtractGroup(std::string_view text, std::size_t& position, std::string_view& inner);
+bool ExtractGroup(std::string_view text, std::size_t& position, std::string_view& inner,
+                  FormulaState& state);
 
 // ExtractGroup with the argument copied out (the scanner takes function arguments with it).
 // On failure `argument` is left empty. Raises nothing.
-bool ExtractArgument(std::string_view text, std::size_t& position, std::string& argument);
+bool ExtractArgument(std::string_view text, std::size_t& position, std::string& argument,
+                     FormulaState& state);
 
 }  // namespace calcorix

@@ -3,12 +3,11 @@
 #include "arith/checked.hpp"
 #include "arith/constants.hpp"
 #include "arith/math_steps.hpp"
-#include "settings/settings.hpp"
 
 namespace calcorix {
 
-long double ToRadians(long double x) {
-  switch (settings.angleUnit) {
+long double ToRadians(long double x, AngleUnit unit) {
+  switch (unit) {
     case AngleUnit::Degrees:
       return Div(Mul(x, kPi), 180);
     case AngleUnit::Grads:
@@ -19,8 +18,8 @@ long double ToRadians(long double x) {
   return x;
 }
 
-long double FromRadians(long double v) {
-  switch (settings.angleUnit) {
+long double FromRadians(long double v, AngleUnit unit) {
+  switch (unit) {
     case AngleUnit::Degrees:
       return Div(Mul(v, 180), kPi);
     case AngleUnit::Grads:
@@ -31,46 +30,46 @@ long double FromRadians(long double v) {
   return v;
 }
 
-long double SIN(long double x) {
-  return steps::Sine(ToRadians(x));
+long double SIN(long double x, AngleUnit unit) {
+  return steps::Sine(ToRadians(x, unit));
 }
 
-long double COS(long double x) {
-  return steps::Cosine(ToRadians(x));
+long double COS(long double x, AngleUnit unit) {
+  return steps::Cosine(ToRadians(x, unit));
 }
 
-long double TAN(long double x) {
-  const long double r = ToRadians(x);
+long double TAN(long double x, AngleUnit unit) {
+  const long double r = ToRadians(x, unit);
   const long double sine = steps::Sine(r);
   return Div(sine, steps::Cosine(r));
 }
 
-long double COT(long double x) {
-  const long double r = ToRadians(x);
+long double COT(long double x, AngleUnit unit) {
+  const long double r = ToRadians(x, unit);
   const long double cosine = steps::Cosine(r);
   return Div(cosine, steps::Sine(r));
 }
 
-long double SEC(long double x) {
-  return Div(1, steps::Cosine(ToRadians(x)));
+long double SEC(long double x, AngleUnit unit) {
+  return Div(1, steps::Cosine(ToRadians(x, unit)));
 }
 
-long double CSC(long double x) {
-  return Div(1, steps::Sine(ToRadians(x)));
+long double CSC(long double x, AngleUnit unit) {
+  return Div(1, steps::Sine(ToRadians(x, unit)));
 }
 
 // The principal value comes straight from the library: the arctangent forms (x / sqrt(1 - x*x))
 // divide by zero at ASIN(1) and ACOS(0) and give ACOS of a negative argument in the wrong quadrant.
-long double ASIN(long double x) {
-  return FromRadians(steps::ArcSine(x));
+long double ASIN(long double x, AngleUnit unit) {
+  return FromRadians(steps::ArcSine(x), unit);
 }
 
-long double ACOS(long double x) {
-  return FromRadians(steps::ArcCosine(x));
+long double ACOS(long double x, AngleUnit unit) {
+  return FromRadians(steps::ArcCosine(x), unit);
 }
 
-long double ATAN(long double x) {
-  return FromRadians(steps::ArcTangent(x));
+long double ATAN(long double x, AngleUnit unit) {
+  return FromRadians(steps::ArcTangent(x), unit);
 }
 
 long double GRAD(long double x) {

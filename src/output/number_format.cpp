@@ -7,7 +7,6 @@
 
 #include "arith/decimal_digits.hpp"
 #include "arith/float80.hpp"
-#include "platform/locale.hpp"
 
 // Every form is built from the one ExactDigits of its value (the costly step at the ends of the
 // range), with "." as the point; the separator replaces it last, at the position where it was,
@@ -106,13 +105,13 @@ std::string ExponentForm(const DecimalDigits& exact, int p, int k) {
   return t;
 }
 
-std::string WithSeparator(std::string t) {
+std::string WithSeparator(std::string t, char separator) {
   const std::size_t point = t.find('.');
-  if (point != std::string::npos) t[point] = DecimalSeparator();
+  if (point != std::string::npos) t[point] = separator;
   return t;
 }
 
-std::string GeneralExponentForm(const DecimalDigits& exact, int p, int k) {
+std::string GeneralExponentForm(const DecimalDigits& exact, int p, int k, char separator) {
   std::string t = ExponentForm(exact, p, k);
   std::size_t e = t.find('E');
   if (e == std::string::npos) e = t.size();  // an exponent of 0 that k = 0 removed
@@ -122,7 +121,7 @@ std::string GeneralExponentForm(const DecimalDigits& exact, int p, int k) {
     --end;
   if (end > 1 && t[end - 1] == '.') --end;
   t.erase(end, e - end);
-  return WithSeparator(std::move(t));
+  return WithSeparator(std::move(t), separator);
 }
 
 }  // namespace
@@ -135,29 +134,30 @@ std::string ExponentText(long double x, int n) {
   return ExponentTextOf(ExactDigits(x), n);
 }
 
-std::string FormatFixed(long double x, int d) {
+std::string FormatFixed(long double x, int d, char separator) {
   std::string t = FixedPointText(x, std::min(d, kMaxSignificant));
   if (!t.empty() && t[0] == ' ') t.erase(0, 1);
-  return WithSeparator(std::move(t));
+  return WithSeparator(std::move(t), separator);
 }
 
-std::string FormatExponent(long double x, int p, int k) {
-  return WithSeparator(ExponentForm(ExactDigits(x), p, k));
+std::string FormatExponent(long double x, int p, int k, char separator) {
+  return WithSeparator(ExponentForm(ExactDigits(x), p, k), separator);
 }
 
-std::string FormatGeneral(long double x, int p, int k) {
+std::string FormatGeneral(long double x, int p, int k, char separator) {
   p = std::clamp(p, 0, kMaxSignificant);
   const DecimalDigits exact = ExactDigits(x);
   const long double magnitude = SignBit(x) ? -x : x;
-  if (x != 0 && magnitude < kSmallestGeneralFixed) return GeneralExponentForm(exact, p, k);
+  if (x != 0 && magnitude < kSmallestGeneralFixed)
+    return GeneralExponentForm(exact, p, k, separator);
 
   std::string t = FixedPointTextOf(exact, p);
-  if (t.find('E') != std::string::npos) return GeneralExponentForm(exact, p, k);
+  if (t.find('E') != std::string::npos) return GeneralExponentForm(exact, p, k, separator);
   const std::size_t point = t.find('.');
   // 1-based position of the point; a text without one (p = 0) counts as all integer part.
   const std::size_t s = point == std::string::npos ? t.size() + 1 : point + 1;
   const std::size_t p1 = static_cast<std::size_t>(p) + 1;
-  if (s > p1) return GeneralExponentForm(exact, p, k);
+  if (s > p1) return GeneralExponentForm(exact, p, k, separator);
 
   const std::size_t length = p1 + (t[0] == '-' ? 1 : 0);
   if (t.size() > length && length > s) t.resize(length);
@@ -168,10 +168,10 @@ std::string FormatGeneral(long double x, int p, int k) {
     if (end == point + 1) end = point;
     t.resize(end);
   }
-  return WithSeparator(std::move(t));
+  return WithSeparator(std::move(t), separator);
 }
 
-std::string FormatExponentPattern(long double x) {
+std::string FormatExponentPattern(long double x, char separator) {
   const DecimalDigits exact = ExactDigits(x);
   const Significand s = SignificantDigits(exact, 16);
   std::string t;
@@ -179,7 +179,7 @@ std::string FormatExponentPattern(long double x) {
   t.push_back(s.digits[0]);
   const std::size_t last = s.digits.find_last_not_of('0');
   if (last != std::string::npos && last > 0) {
-    t.push_back(DecimalSeparator());
+    t.push_back(separator);
     t.append(s.digits, 1, last);
   }
   t.push_back('E');

@@ -7,8 +7,8 @@
 // (places beyond are written "0"), rounded half away from zero. A "-" is written whenever the sign
 // bit is set, so negative zero and negative values that round to zero keep it.
 //
-// The Format* texts use DecimalSeparator() as their decimal point; FixedPointText and ExponentText
-// always use ".". Every value must be finite.
+// The Format* texts use `separator` as their decimal point; FixedPointText and ExponentText always
+// use ".". Every value must be finite.
 //
 // Errors: none of these raises any.
 
@@ -24,20 +24,20 @@ std::string FixedPointText(long double x, int f);
 std::string ExponentText(long double x, int n);
 
 // FixedPointText(x, min(d, 17)) without the blank sign place of its exponent form.
-std::string FormatFixed(long double x, int d);
+std::string FormatFixed(long double x, int d, char separator = '.');
 
 // p significant digits (at least 2, at most 17), trailing zeros kept; the exponent loses leading
 // zeros down to k digits (k at most 4), and with k = 0 an exponent of 0 disappears with its "E".
-std::string FormatExponent(long double x, int p, int k);
+std::string FormatExponent(long double x, int p, int k, char separator = '.');
 
 // The shortest of the fixed and exponent forms with p (at most 17) places, without trailing
 // zeros: "0.666666666666666", "-1E15", "1.5E-7". The fixed form is cut, not rounded, to p
 // characters besides the sign and the point.
-std::string FormatGeneral(long double x, int p, int k);
+std::string FormatGeneral(long double x, int p, int k, char separator = '.');
 
 // The pattern "#.###############E+00": 16 significant digits without trailing zeros and an
 // exponent of at least two digits, "6.666666666666667E-01", "1E+300".
-std::string FormatExponentPattern(long double x);
+std::string FormatExponentPattern(long double x, char separator = '.');
 
 // The pattern "00" for |e| < 10000: two digits at least, the "-" taking one of them (-3 gives
 // "-3").

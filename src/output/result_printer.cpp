@@ -1,30 +1,48 @@
 #include "output/result_printer.hpp"
 
-#include <exception>
-
+#include "arith/decimal_digits.hpp"
 #include "arith/errors.hpp"
+#include "arith/round_half_even.hpp"
 #include "engine/compute.hpp"
 #include "engine/formula.hpp"
-#include "engine/scanner.hpp"
-#include "functions/named_constants.hpp"
 #include "output/number_format.hpp"
 #include "output/radix_format.hpp"
 #include "output/scientific.hpp"
-#include "platform/console.hpp"
-#include "settings/settings.hpp"
+#include "session/named_constants.hpp"
+#include "session/scanner.hpp"
 
 namespace calcorix {
+namespace {
 
-std::string ResultText(long double value) {
-  const int places = settings.decimalPlaces;
-  const bool fullPrecision = settings.decimalPlaces == kNoFixedPlaces;
-  switch (settings.outputFormat) {
+void WriteMissingParentheses(Session& session, const MissingParentheses& missing) {
+  std::string line = "Brakuje ";
+  AppendUnsigned(line, missing.count);
+  line += " nawiasów \"";
+  line += missing.parenthesis;
+  line += "\".";
+  session.output->Line(line, LineKind::MissingParentheses);
+}
+
+// The formula-error line comes once per expression, before any error line of the same expression.
+void WriteFormulaErrorIfAny(Session& session) {
+  if (!session.formula.formulaValid) session.output->Line("Błąd w formule", LineKind::FormulaError);
+}
+
+}  // namespace
+
+std::string ResultText(const Session& session, long double value) {
+  const int places = session.decimalPlaces;
+  const bool fullPrecision = session.decimalPlaces == kNoFixedPlaces;
+  const char separator = session.decimalSeparator;
+  switch (session.outputFormat) {
     case OutputFormat::Decimal:
-      return fullPrecision ? FormatGeneral(value, 16, 1) : FormatFixed(value, places);
+      return fullPrecision ? FormatGeneral(value, 16, 1, separator)
+                           : FormatFixed(value, places, separator);
     case OutputFormat::Scientific:
-      return ScientificText(value, places);
+      return ScientificText(value, places, separator);
     case OutputFormat::Exponential:
-      return fullPrecision ? FormatExponentPattern(value) : FormatExponent(value, places, 2);
+      return fullPrecision ? FormatExponentPattern(value, separator)
+                           : FormatExponent(value, places, 2, separator);
     case OutputFormat::Hexadecimal:
       return RadixDigits(RoundHalfEven(value), 16, 8);
     case OutputFormat::Octal:
@@ -32,24 +50,34 @@ std::string ResultText(long double value) {
     case OutputFormat::Binary:
       return RadixDigits(RoundHalfEven(value), 2, 30);
   }
-  return FormatGeneral(value, 16, 1);
+  return FormatGeneral(value, 16, 1, separator);
 }
 
-void ResultPrinter() {
-  if (!CheckParentheses(expressionText)) return;
-  try {
-    const std::string reduced = ScanExpression(expressionText);
-    lastValue = ComputeText(reduced);
-    if (!formulaValid) return;
-    // Built completely before anything is written: an error while formatting prints no part of it.
-    const std::string text = ResultText(lastValue);
-    WriteLine(text);
-    RecordPrintedResult(lastValue);
-  } catch (const EDivByZero&) {
-    WriteLine("Błąd: dzielenie przez zero.");
-  } catch (const std::exception&) {
-    WriteLine("Błąd w formule.");
+bool ResultPrinter(Session& session, std::string& expression) {
+  if (const auto missing = CheckParentheses(expression, session.formula)) {
+    WriteMissingParentheses(session, *missing);
+    return false;
   }
+  try {
+    const std::string reduced = ScanExpression(session, expression);
+    const long double value = ComputeText(reduced, session.formula);
+    if (!session.formula.formulaValid) {
+      WriteFormulaErrorIfAny(session);
+      return false;
+    }
+    // Built completely before anything is written: an error while formatting prints no part of it.
+    const std::string text = ResultText(session, value);
+    session.output->Line(text, LineKind::Result);
+    RecordPrintedResult(session, value);
+    return true;
+  } catch (const EDivByZero&) {
+    WriteFormulaErrorIfAny(session);
+    session.output->Line("Błąd: dzielenie przez zero.", LineKind::DivisionByZero);
+  } catch (const CalculationError&) {
+    WriteFormulaErrorIfAny(session);
+    session.output->Line("Błąd w formule.", LineKind::CalculationError);
+  }
+  return false;
 }
 
 }  // namespace calcorix

@@ -7,8 +7,8 @@
 #include "arith/errors.hpp"
 #include "arith/float80.hpp"
 #include "arith/math_steps.hpp"
+#include "arith/round_half_even.hpp"
 #include "output/number_format.hpp"
-#include "output/radix_format.hpp"
 
 namespace calcorix {
 namespace {
@@ -19,9 +19,9 @@ constexpr int kGeneralPlaces = 16;
 // smallest normal is about 3.4E-4932).
 constexpr int kLowestNormalPower = -4929;
 
-std::string MantissaText(long double m, int decimalPlaces) {
-  if (decimalPlaces == kGeneralPlaces) return FormatGeneral(m, 15, 0);
-  return FormatFixed(m, decimalPlaces);
+std::string MantissaText(long double m, int decimalPlaces, char separator) {
+  if (decimalPlaces == kGeneralPlaces) return FormatGeneral(m, 15, 0, separator);
+  return FormatFixed(m, decimalPlaces, separator);
 }
 
 // x / Power10(power). Below 1E-4929 the power itself would be a denormal with only a few
@@ -40,11 +40,11 @@ long double Power10(long double y) {
   return steps::Exp(Mul(y, kLn10));
 }
 
-std::string ScientificText(long double x, int decimalPlaces) {
+std::string ScientificText(long double x, int decimalPlaces, char separator) {
   // Only finite values reach the printer; anything else must not get as far as the conversion
   // of q to an integer.
   if (!std::isfinite(x)) throw EInvalidOp();
-  if (x == 0) return MantissaText(x, decimalPlaces) + "E+00";
+  if (x == 0) return MantissaText(x, decimalPlaces, separator) + "E+00";
 
   const long double a = SignBit(x) ? -x : x;
   const long double ratio = Div(steps::Ln(a), kL1000);
@@ -63,7 +63,7 @@ std::string ScientificText(long double x, int decimalPlaces) {
       if (q >= -3) exponentText.insert(2, "0");
     }
   }
-  return MantissaText(ScaleDown(x, 3 * q), decimalPlaces) + exponentText;
+  return MantissaText(ScaleDown(x, 3 * q), decimalPlaces, separator) + exponentText;
 }
 
 }  // namespace calcorix

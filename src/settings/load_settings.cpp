@@ -38,8 +38,8 @@ std::optional<std::size_t> ValueLetterIndex(const std::string& text, std::string
 // The switch's value when it names one of the choices; the file's only when the switch is
 // absent altogether.
 template <class Value, std::size_t N>
-void ApplyLetterRule(char letter, std::string_view letters, const std::array<Value, N>& values,
-                     Value& field) {
+void ApplyLetterRule(const Settings& settings, char letter, std::string_view letters,
+                     const std::array<Value, N>& values, Value& field) {
   if (const auto index = ValueLetterIndex(SwitchText(letter), letters)) field = values[*index];
   if (SwitchPresent(letter)) return;
   if (const auto index = ValueLetterIndex(ConfigText(settings.configFilePath, letter), letters)) {
@@ -52,7 +52,7 @@ void ApplyLetterRule(char letter, std::string_view letters, const std::array<Val
   EndProgram(status);
 }
 
-void LoadLoop() {
+void LoadLoop(Settings& settings) {
   if (!SwitchPresent('l')) return;
   settings.loopEnabled = true;
   const std::string text = SwitchText('l');
@@ -80,18 +80,20 @@ void LoadLoop() {
 
 }  // namespace
 
-void LoadSettings() {
-  settings = Settings{};
+Settings LoadSettings() {
+  Settings settings;
   settings.configFilePath = ConfigFilePathBeside(ExecutablePath());
   // The count is 8 bits wide: with 256 words or more only (count modulo 256) are joined.
   settings.expressionWordCount = static_cast<std::uint8_t>(CountExpressionWords());
 
-  ApplyLetterRule('i', "CS", std::array{InputSource::CommandLine, InputSource::StandardInput},
+  ApplyLetterRule(settings, 'i', "CS",
+                  std::array{InputSource::CommandLine, InputSource::StandardInput},
                   settings.inputSource);
-  ApplyLetterRule('t', "DRG", std::array{AngleUnit::Degrees, AngleUnit::Radians, AngleUnit::Grads},
+  ApplyLetterRule(settings, 't', "DRG",
+                  std::array{AngleUnit::Degrees, AngleUnit::Radians, AngleUnit::Grads},
                   settings.angleUnit);
   ApplyLetterRule(
-      'o', "DSEHOB",
+      settings, 'o', "DSEHOB",
       std::array{OutputFormat::Decimal, OutputFormat::Scientific, OutputFormat::Exponential,
                  OutputFormat::Hexadecimal, OutputFormat::Octal, OutputFormat::Binary},
       settings.outputFormat);
@@ -103,8 +105,9 @@ void LoadSettings() {
     settings.decimalPlaces = static_cast<std::uint8_t>(ConfigInteger(settings.configFilePath, 'f'));
   }
 
-  LoadLoop();
+  LoadLoop(settings);
   settings.graphRequested = SwitchPresent('p');
+  return settings;
 }
 
 }  // namespace calcorix

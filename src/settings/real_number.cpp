@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/locale.hpp"
+#include "platform/text.hpp"
 
 namespace calcorix {
 namespace {
@@ -13,10 +14,6 @@ namespace {
 bool IsBlankOrControl(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte <= ' ' || byte == 0x7F;
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 std::size_t SkipDigits(const std::string& text, std::size_t i) {

@@ -3,24 +3,14 @@
 #include <cstdint>
 #include <string>
 
-// The process-wide settings record: everything the user can choose. LoadSettings fills it once at
-// start-up; afterwards only the driver writes to it (it advances loopValue).
+#include "calcorix/choices.hpp"
+
+// The settings record: everything the user can choose. LoadSettings fills it once at start-up;
+// afterwards only the driver writes to it (it advances loopValue).
 
 namespace calcorix {
 
 enum class InputSource : std::uint8_t { CommandLine = 1, StandardInput = 2 };
-enum class AngleUnit : std::uint8_t { Degrees = 0, Radians = 1, Grads = 2 };
-enum class OutputFormat : std::uint8_t {
-  Decimal = 1,
-  Scientific = 2,
-  Exponential = 3,
-  Hexadecimal = 4,
-  Octal = 5,
-  Binary = 6,
-};
-
-// decimalPlaces of 16 asks for no fixed number of places.
-inline constexpr std::uint8_t kNoFixedPlaces = 16;
 
 struct Settings {
   InputSource inputSource = InputSource::CommandLine;
@@ -37,11 +27,9 @@ struct Settings {
   std::string configFilePath;
 };
 
-inline Settings settings;
-
-// Fills every field of `settings` at start-up: the defaults, then each choice from its switch when
-// the switch is present, else from the configuration file (configFilePath) when it has the key.
-// A present switch with an unusable value (-tx) keeps the default; the file is not consulted.
+// Fills every field of the settings at start-up: the defaults, then each choice from its switch
+// when the switch is present, else from the configuration file (configFilePath) when it has the
+// key. A present switch with an unusable value (-tx) keeps the default; the file is not consulted.
 // Loop and graph come from switches only.
 // May end the program (EndProgram) after writing one line, when the loop switch is unusable:
 //   -l with an empty value: "Musisz podać parametry pętli.", status 0;
@@ -49,6 +37,6 @@ inline Settings settings;
 //   a start, step or end that is no number or lies beyond the 80-bit range (-l1:x:3, -l1:2,
 //   -l1:2:3:4, -l1E5000:1:2): "Błędne parametry pętli.", status 1.
 // Raises nothing else.
-void LoadSettings();
+Settings LoadSettings();
 
 }  // namespace calcorix

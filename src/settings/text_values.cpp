@@ -2,11 +2,6 @@
 
 namespace calcorix {
 
-void AppendCut(std::string& text, std::string_view part) {
-  if (text.size() >= kMaxTextLength) return;
-  text.append(part.substr(0, kMaxTextLength - text.size()));
-}
-
 int QuoteKind(std::string_view text) {
   if (text.empty()) return 0;
   switch (text.front()) {

@@ -4,29 +4,12 @@
 #include <string>
 #include <string_view>
 
-// What switch values and configuration lines have in common: every text the user hands over is
-// taken as at most 255 single-byte characters, letters are compared without regard to ASCII case,
-// and a value that opens a quote is continued over the parameters or lines that follow it.
+#include "platform/text.hpp"
+
+// What switch values and configuration lines have in common: a value that opens a quote is
+// continued over the parameters or lines that follow it.
 
 namespace calcorix {
-
-inline constexpr std::size_t kMaxTextLength = 255;
-
-// The first 255 characters of `text`.
-inline std::string_view CutText(std::string_view text) {
-  return text.substr(0, kMaxTextLength);
-}
-
-// Appends `part`, dropping whatever would go past 255 characters.
-void AppendCut(std::string& text, std::string_view part);
-
-// Only the ASCII letters change: the user's locale must not decide what a switch letter is.
-inline char UpperAscii(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-}
-inline char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
 
 // 1, 2 or 3 when the text's first character opens the quote pair ' ', " ", [ ]; else 0 (also for
 // an empty text).

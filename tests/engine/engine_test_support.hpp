@@ -2,14 +2,11 @@
 
 #include <cmath>
 #include <functional>
-#include <ostream>
 #include <string>
-#include <string_view>
 
-#include "arith/errors.hpp"
 #include "engine/compute.hpp"
 #include "engine/formula.hpp"
-#include "platform/console.hpp"
+#include "support/outcome.hpp"
 
 namespace calcorix::test {
 
@@ -18,52 +15,40 @@ inline const std::string kFormulaErrorLine =
     "B\x88\xA5"
     "d w formule\r\n";
 
-enum class Kind { Value, NotComputed, DivByZero, InvalidOp, Overflow, InvalidArgument };
-
-inline std::ostream& operator<<(std::ostream& os, Kind kind) {
-  static const char* const names[] = {"Value",     "NotComputed", "DivByZero",
-                                      "InvalidOp", "Overflow",    "InvalidArgument"};
-  return os << names[static_cast<int>(kind)];
-}
-
-struct Outcome {
-  Kind kind = Kind::Value;
-  long double value = 0;
-  std::string console;  // what was written before the value came out or the error left
+struct Observed : Outcome {
+  // What the result printer writes ahead of the value or the error line: the formula-error line
+  // when the expression's formula state was cleared, else nothing.
+  std::string printed;
 };
 
-// Runs `step` with the console captured and turns each error kind into a Kind. The capture ends
-// before the error is looked at, so `console` holds exactly what was written before it left.
-inline Outcome Observe(const std::function<long double()>& step) {
-  Outcome o;
-  CaptureConsole(&o.console);
-  try {
-    o.value = step();
-  } catch (const EDivByZero&) {
-    o.kind = Kind::DivByZero;
-  } catch (const EInvalidOp&) {
-    o.kind = Kind::InvalidOp;
-  } catch (const EOverflow&) {
-    o.kind = Kind::Overflow;
-  } catch (const EInvalidArgument&) {
-    o.kind = Kind::InvalidArgument;
-  } catch (...) {
-    CaptureConsole(nullptr);
-    throw;
-  }
-  CaptureConsole(nullptr);
+// A step that does not touch the formula state.
+inline Observed Observe(const std::function<long double()>& step) {
+  Observed o;
+  static_cast<Outcome&>(o) = Classify(step);
   return o;
 }
 
-// What the result printer will do with a whole expression: CheckParentheses, then ComputeText.
-inline Outcome RunExpression(std::string text) {
-  bool checked = false;
-  Outcome o = Observe([&]() -> long double {
-    checked = CheckParentheses(text);
-    return checked ? ComputeText(text) : 0.0L;
-  });
-  if (!checked) o.kind = Kind::NotComputed;
+// A step of a pass, run with an expression's fresh formula state.
+inline Observed ObserveFormula(const std::function<long double(FormulaState&)>& step) {
+  FormulaState state{true};
+  Observed o;
+  static_cast<Outcome&>(o) = Classify([&] { return step(state); });
+  if (!state.formulaValid) o.printed = kFormulaErrorLine;
   return o;
+}
+
+// What the result printer does with a whole expression: CheckParentheses, then ComputeText.
+inline Observed RunExpression(std::string text) {
+  FormulaState state;
+  if (CheckParentheses(text, state)) {
+    Observed o;
+    o.kind = Kind::NotComputed;
+    return o;
+  }
+  return ObserveFormula([&](FormulaState& s) {
+    s = state;
+    return ComputeText(text, s);
+  });
 }
 
 // Exact when tolerance is 0, else within a relative tolerance.

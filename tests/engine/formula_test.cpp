@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
-
-#include "engine_test_support.hpp"
 
 namespace calcorix::test {
 namespace {
@@ -27,55 +26,51 @@ TEST(CheckParentheses, NormalisesOnlyBlanksAndAsciiLetters) {
   };
   for (const Row& row : rows) {
     std::string text = row.text;
-    formulaValid = false;
-    EXPECT_TRUE(CheckParentheses(text)) << row.text;
+    FormulaState state{false};
+    EXPECT_FALSE(CheckParentheses(text, state)) << row.text;
     EXPECT_EQ(text, row.normalised);
-    EXPECT_TRUE(formulaValid);
+    EXPECT_TRUE(state.formulaValid);
   }
 }
 
 TEST(CheckParentheses, UnbalancedTextIsReportedAndLeftAsItWas) {
   struct Row {
     std::string text;
-    std::string line;
+    std::size_t count;
+    char parenthesis;
   };
   const Row rows[] = {
-      {"(1 + 2", "Brakuje 1 nawias\xA2w \")\".\r\n"},
-      {"1+2))", "Brakuje 2 nawias\xA2w \"(\".\r\n"},
-      {std::string(300, '('), "Brakuje 300 nawias\xA2w \")\".\r\n"},
+      {"(1 + 2", 1, ')'},
+      {"1+2))", 2, '('},
+      {"((1)", 1, ')'},
+      {std::string(300, '('), 300, ')'},
   };
   for (const Row& row : rows) {
     std::string text = row.text;
-    std::string console;
-    CaptureConsole(&console);
-    EXPECT_FALSE(CheckParentheses(text));
-    CaptureConsole(nullptr);
-    EXPECT_EQ(console, row.line);
+    FormulaState state;
+    const std::optional<MissingParentheses> missing = CheckParentheses(text, state);
+    ASSERT_TRUE(missing) << row.text;
+    EXPECT_EQ(missing->count, row.count) << row.text;
+    EXPECT_EQ(missing->parenthesis, row.parenthesis) << row.text;
     EXPECT_EQ(text, row.text);
   }
 }
 
-TEST(ReportFormulaError, PrintsOncePerExpressionAndEndsTheCallersScan) {
+TEST(ReportFormulaError, ClearsTheStateAndEndsTheCallersScan) {
   std::string text = "1";
-  ASSERT_TRUE(CheckParentheses(text));
-  std::string console;
-  CaptureConsole(&console);
+  FormulaState state;
+  ASSERT_FALSE(CheckParentheses(text, state));
   std::size_t position = 0;
-  ReportFormulaError("abc", position);
+  ReportFormulaError(state, "abc", position);
   EXPECT_EQ(position, 3u);
   position = 1;
-  ReportFormulaError("", position);
+  ReportFormulaError(state, "", position);
   EXPECT_EQ(position, 0u);
-  CaptureConsole(nullptr);
-  EXPECT_EQ(console, kFormulaErrorLine);
-  EXPECT_FALSE(formulaValid);
+  EXPECT_FALSE(state.formulaValid);
 
   // The next expression opens a fresh state.
-  ASSERT_TRUE(CheckParentheses(text));
-  CaptureConsole(&console);
-  ReportFormulaError("x", position);
-  CaptureConsole(nullptr);
-  EXPECT_EQ(console, kFormulaErrorLine + kFormulaErrorLine);
+  ASSERT_FALSE(CheckParentheses(text, state));
+  EXPECT_TRUE(state.formulaValid);
 }
 
 }  // namespace

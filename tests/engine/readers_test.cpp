@@ -5,8 +5,6 @@
 
 #include <string>
 
-#include "engine_test_support.hpp"
-
 namespace calcorix::test {
 namespace {
 
@@ -38,32 +36,30 @@ TEST(Readers, TakeLastNumberKeepsASignOnlyAfterAnOperatorOrAtTheStart) {
 }
 
 TEST(Readers, ExtractArgument) {
-  formulaValid = true;
+  FormulaState state{true};
   std::string argument;
   std::size_t position = 3;
-  std::string console;
-  CaptureConsole(&console);
-  const bool found = ExtractArgument("SIN(2*(1+1))+1", position, argument);
+  const bool found = ExtractArgument("SIN(2*(1+1))+1", position, argument, state);
   EXPECT_TRUE(found);
   EXPECT_EQ(argument, "2*(1+1)");
   EXPECT_EQ(position, 12u);
 
   position = 0;
-  EXPECT_TRUE(ExtractArgument("()", position, argument));
+  EXPECT_TRUE(ExtractArgument("()", position, argument, state));
+  EXPECT_TRUE(state.formulaValid);
   EXPECT_EQ(argument, "");
   EXPECT_EQ(position, 2u);
 
   // Ruling D4: no ")" before the end is a formula error, and nothing past the end is read.
   const std::string text = "1)+SIN(2";
   position = 6;
-  EXPECT_FALSE(ExtractArgument(text, position, argument));
+  EXPECT_FALSE(ExtractArgument(text, position, argument, state));
   EXPECT_EQ(argument, "");
   EXPECT_EQ(position, text.size());
   position = 1;
-  EXPECT_FALSE(ExtractArgument("((((", position, argument));  // reported once only
-  CaptureConsole(nullptr);
-  EXPECT_EQ(console, kFormulaErrorLine);
-  EXPECT_FALSE(formulaValid);
+  EXPECT_FALSE(state.formulaValid);
+  EXPECT_FALSE(ExtractArgument("((((", position, argument, state));
+  EXPECT_FALSE(state.formulaValid);
 }
 
 }  // namespace

@@ -7,13 +7,19 @@
 #include <string_view>
 
 #include "arith/errors.hpp"
-#include "functions/name_table.hpp"
-#include "settings/settings.hpp"
+#include "session/name_table.hpp"
+#include "session/session.hpp"
 
-// Calls the library the way the scanner will: by name, through MatchName, and tells the outcome
-// apart by the error kind.
+// Calls the library the way the scanner will: by name, through MatchName, in a session of the
+// tests' own, and tells the outcome apart by the error kind.
 
 namespace calcorix::testing {
+
+// The session every call of these tests runs in.
+inline Session& TestSession() {
+  static Session session;
+  return session;
+}
 
 enum class Outcome { Value, DivByZero, Invalid, Overflow, NoSuchName };
 
@@ -39,8 +45,10 @@ Evaluation Classify(Call call) {
 inline Evaluation Evaluate(std::string_view name, long double x = 0) {
   const NamedValue* entry = MatchName(name, 0);
   if (entry == nullptr || entry->name != name) return {};
-  if (entry->function != nullptr) return Classify([&] { return entry->function(x); });
-  return Classify([&] { return entry->constant(); });
+  if (entry->function != nullptr) {
+    return Classify([&] { return entry->function(TestSession(), x); });
+  }
+  return Classify([&] { return entry->constant(TestSession()); });
 }
 
 // |actual - expected| within `ulps` units in the last place of expected (0: bit for bit equal).
@@ -71,10 +79,10 @@ inline const char* OutcomeName(Outcome outcome) {
 // Sets the angle unit for one test and puts the previous one back.
 class AngleUnitScope {
  public:
-  explicit AngleUnitScope(AngleUnit unit) : saved_(settings.angleUnit) {
-    settings.angleUnit = unit;
+  explicit AngleUnitScope(AngleUnit unit) : saved_(TestSession().angleUnit) {
+    TestSession().angleUnit = unit;
   }
-  ~AngleUnitScope() { settings.angleUnit = saved_; }
+  ~AngleUnitScope() { TestSession().angleUnit = saved_; }
   AngleUnitScope(const AngleUnitScope&) = delete;
   AngleUnitScope& operator=(const AngleUnitScope&) = delete;
 

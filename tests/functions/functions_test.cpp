@@ -180,14 +180,14 @@ TEST(Functions, ThePiConstantEntersAsItsExactBits) {
 }
 
 TEST(Functions, LiReadsTheLoopValueAtEachCall) {
-  const long double saved = settings.loopValue;
+  const long double saved = testing::TestSession().loopValue;
   for (const long double loopValue : {0.0L, 2.5L, -1.0L, 1E4000L}) {
-    settings.loopValue = loopValue;
+    testing::TestSession().loopValue = loopValue;
     const Evaluation li = Evaluate("LI");
     EXPECT_EQ(li.outcome, Outcome::Value);
     EXPECT_EQ(li.value, loopValue);
   }
-  settings.loopValue = saved;
+  testing::TestSession().loopValue = saved;
 }
 
 TEST(Functions, OnlyTheSixForwardTrigonometricFunctionsReadTheAngleUnit) {

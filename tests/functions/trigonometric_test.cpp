@@ -117,20 +117,11 @@ TEST(Trigonometric, ErrorsInEveryAngleUnit) {
 }
 
 TEST(Trigonometric, ToRadiansMultipliesFirstThenDivides) {
-  {
-    AngleUnitScope scope(kRad);
-    EXPECT_TRUE(WithinUlps(ToRadians(123.456L), 123.456L, 0));
-  }
-  {
-    AngleUnitScope scope(kDeg);
-    EXPECT_TRUE(WithinUlps(ToRadians(180), kPi, 1));
-    // (1E4932 / 180) * pi would fit; the product comes first and does not.
-    EXPECT_THROW(ToRadians(1E4932L), EOverflow);
-  }
-  {
-    AngleUnitScope scope(kGrad);
-    EXPECT_TRUE(WithinUlps(ToRadians(200), kPi, 1));
-  }
+  EXPECT_TRUE(WithinUlps(ToRadians(123.456L, kRad), 123.456L, 0));
+  EXPECT_TRUE(WithinUlps(ToRadians(180, kDeg), kPi, 1));
+  // (1E4932 / 180) * pi would fit; the product comes first and does not.
+  EXPECT_THROW(ToRadians(1E4932L, kDeg), EOverflow);
+  EXPECT_TRUE(WithinUlps(ToRadians(200, kGrad), kPi, 1));
 }
 
 TEST(Trigonometric, RightAnglesThroughTheOffsetPiAreNotExact) {

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "arith/constants.hpp"
-#include "separator_guard.hpp"
 
 namespace calcorix {
 namespace {
@@ -169,14 +168,13 @@ TEST(FormatTwoDigits, LetsTheMinusTakeOneOfTheTwoPlaces) {
 }
 
 TEST(DecimalSeparator, ReplacesThePointInEveryPrintedForm) {
-  const SeparatorGuard comma(',');
-  EXPECT_EQ(FormatGeneral(2.0L / 3, 16, 1), "0,666666666666666");
-  EXPECT_EQ(FormatGeneral(1.5e-7L, 16, 1), "1,5E-7");
-  EXPECT_EQ(FormatGeneral(1e15L, 16, 1), "1000000000000000");
-  EXPECT_EQ(FormatExponentPattern(1234.5L), "1,2345E+03");
-  EXPECT_EQ(FormatExponent(1234.5L, 5, 2), "1,2345E+03");
-  EXPECT_EQ(FormatFixed(0.5L, 1), "0,5");
-  EXPECT_EQ(FormatFixed(1e40L, 2), "1,0000000000000000E+0040");
+  EXPECT_EQ(FormatGeneral(2.0L / 3, 16, 1, ','), "0,666666666666666");
+  EXPECT_EQ(FormatGeneral(1.5e-7L, 16, 1, ','), "1,5E-7");
+  EXPECT_EQ(FormatGeneral(1e15L, 16, 1, ','), "1000000000000000");
+  EXPECT_EQ(FormatExponentPattern(1234.5L, ','), "1,2345E+03");
+  EXPECT_EQ(FormatExponent(1234.5L, 5, 2, ','), "1,2345E+03");
+  EXPECT_EQ(FormatFixed(0.5L, 1, ','), "0,5");
+  EXPECT_EQ(FormatFixed(1e40L, 2, ','), "1,0000000000000000E+0040");
   // The internal texts keep "." whatever the separator.
   EXPECT_EQ(FixedPointText(0.5L, 1), "0.5");
   EXPECT_EQ(ExponentText(1234.5L, 5), " 1.2345E+0003");
@@ -184,10 +182,9 @@ TEST(DecimalSeparator, ReplacesThePointInEveryPrintedForm) {
 
 TEST(DecimalSeparator, AnyByteIsPlacedOnlyWhereThePointWas) {
   // A separator that is itself a digit must not be mistaken for a trailing zero.
-  const SeparatorGuard zero('0');
-  EXPECT_EQ(FormatGeneral(10.5L, 16, 1), "1005");
-  EXPECT_EQ(FormatGeneral(100.0L, 16, 1), "100");
-  EXPECT_EQ(FormatGeneral(1.5e-7L, 16, 1), "105E-7");
+  EXPECT_EQ(FormatGeneral(10.5L, 16, 1, '0'), "1005");
+  EXPECT_EQ(FormatGeneral(100.0L, 16, 1, '0'), "100");
+  EXPECT_EQ(FormatGeneral(1.5e-7L, 16, 1, '0'), "105E-7");
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 
 #include "arith/errors.hpp"
 #include "arith/float80.hpp"
-#include "separator_guard.hpp"
 
 namespace calcorix {
 namespace {
@@ -69,10 +68,9 @@ TEST(ScientificText, WritesEveryExponentWithTwoDigitsAtLeast) {
 }
 
 TEST(ScientificText, UsesTheDecimalSeparator) {
-  const SeparatorGuard comma(',');
-  EXPECT_EQ(ScientificText(12345.678L, 16), "12,345678E+03");
-  EXPECT_EQ(ScientificText(0.0L, 2), "0,00E+00");
-  EXPECT_EQ(ScientificText(-0.00075L, 2), "-0,75E-03");
+  EXPECT_EQ(ScientificText(12345.678L, 16, ','), "12,345678E+03");
+  EXPECT_EQ(ScientificText(0.0L, 2, ','), "0,00E+00");
+  EXPECT_EQ(ScientificText(-0.00075L, 2, ','), "-0,75E-03");
 }
 
 // Below 1E-4929 the power of ten would itself be a denormal with few bits; the mantissa must

@@ -78,7 +78,7 @@ TEST_F(LoadSettingsTest, EachChoiceComesFromItsSwitchElseFromTheFileElseTheDefau
     std::filesystem::remove(ConfigPath());
     if (c.config) WriteConfig(*c.config);
     SetParameters(c.parameters);
-    LoadSettings();
+    const Settings settings = LoadSettings();
     const std::string label = testing::PrintToString(c.parameters) + " / " +
                               testing::PrintToString(c.config.value_or("(no file)"));
     EXPECT_EQ(settings.inputSource, c.expected.inputSource) << label;
@@ -103,7 +103,7 @@ TEST_F(LoadSettingsTest, TheFileLiesBesideTheExecutableAndItsPathIsNotCut) {
   };
   for (const auto& c : cases) {
     SetExecutablePath(c.executable);
-    LoadSettings();
+    const Settings settings = LoadSettings();
     EXPECT_EQ(settings.configFilePath, c.expected);
   }
 }
@@ -113,7 +113,7 @@ TEST_F(LoadSettingsTest, CountsTheExpressionWordsModulo256) {
   for (int i = 0; i < 300; ++i)
     parameters.push_back("1");
   SetParameters(parameters);
-  LoadSettings();
+  const Settings settings = LoadSettings();
   EXPECT_EQ(settings.expressionWordCount, 44);
 }
 
@@ -135,7 +135,7 @@ TEST_F(LoadSettingsTest, LoopParameters) {
   for (const auto& c : cases) {
     SetParameters(c.parameters);
     SetDecimalSeparator(c.separator);
-    LoadSettings();
+    const Settings settings = LoadSettings();
     EXPECT_TRUE(settings.loopEnabled) << c.parameters.front();
     EXPECT_EQ(settings.loopStart, c.start) << c.parameters.front();
     EXPECT_EQ(settings.loopStep, c.step) << c.parameters.front();
@@ -170,7 +170,7 @@ TEST_F(LoadSettingsTest, UnusableLoopParametersEndTheProgramWithOneLine) {
     CaptureConsole(&output);
     std::optional<int> status;
     try {
-      LoadSettings();
+      static_cast<void>(LoadSettings());
     } catch (const ProgramEnd& end) {
       status = end.status;
     }

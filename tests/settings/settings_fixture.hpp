@@ -11,12 +11,11 @@
 #include "platform/console.hpp"
 #include "platform/locale.hpp"
 #include "platform/process.hpp"
-#include "settings/settings.hpp"
 
 namespace calcorix {
 
 // Each test gets its own temporary directory, which stands for the program's directory, and
-// starts from no parameters, "." as decimal separator and default settings.
+// starts from no parameters, "." as decimal separator.
 class SettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -26,14 +25,12 @@ class SettingsTest : public ::testing::Test {
     SetExecutablePath(directory_ + "/calcorix");
     SetParameters({});
     SetDecimalSeparator('.');
-    settings = Settings{};
   }
 
   void TearDown() override {
     CaptureConsole(nullptr);
     SetParameters({});
     SetDecimalSeparator('.');
-    settings = Settings{};
     std::filesystem::remove_all(directory_);
   }
 

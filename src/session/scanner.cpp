@@ -1,10 +1,11 @@
-#include "engine/scanner.hpp"
+#include "session/scanner.hpp"
 
 #include "engine/compute.hpp"
 #include "engine/formula.hpp"
 #include "engine/number_text.hpp"
 #include "engine/readers.hpp"
-#include "functions/name_table.hpp"
+#include "platform/text.hpp"
+#include "session/name_table.hpp"
 
 namespace calcorix {
 namespace {
@@ -25,10 +26,6 @@ bool IsOperatorChar(char c) {
   }
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // A number literal as typed: digits, "." and "E", an "E" taking a directly following sign along.
 // Copied unchecked; the passes read it later.
 void CopyNumberLiteral(std::string_view text, std::size_t& position, std::string& out) {
@@ -43,7 +40,7 @@ void CopyNumberLiteral(std::string_view text, std::size_t& position, std::string
 
 }  // namespace
 
-std::string ScanExpression(std::string_view text) {
+std::string ScanExpression(Session& session, std::string_view text) {
   std::string out;
   out.reserve(text.size() + 48);
   std::string argument;
@@ -58,15 +55,15 @@ std::string ScanExpression(std::string_view text) {
     } else if (const NamedValue* named = MatchName(text, position)) {
       if (named->constant != nullptr) {
         position += named->name.size();
-        AppendSubstitutedValue(out, named->constant());
+        AppendSubstitutedValue(out, named->constant(session));
         continue;
       }
       position += named->name.size() - 1;  // onto the "(" that ends the name
-      if (!ExtractArgument(text, position, argument)) break;
-      const std::string reduced = ScanExpression(argument);
-      AppendSubstitutedValue(out, named->function(ComputeText(reduced)));
+      if (!ExtractArgument(text, position, argument, session.formula)) break;
+      const std::string reduced = ScanExpression(session, argument);
+      AppendSubstitutedValue(out, named->function(session, ComputeText(reduced, session.formula)));
     } else {
-      ReportFormulaError(text, position);
+      ReportFormulaError(session.formula, text, position);
     }
   }
   return out;

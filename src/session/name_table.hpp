@@ -4,15 +4,19 @@
 #include <span>
 #include <string_view>
 
+#include "session/session.hpp"
+
 // The 42 names of the expression language as the scanner sees them (upper case): 38 functions,
 // whose names end in "(", and the constants PI, LI, ANS and MEM.
 
 namespace calcorix {
 
+// A function reads what it needs of the session (the angle unit, the random generator); a
+// constant reads its value from it.
 struct NamedValue {
-  std::string_view name;                 // "SIN(", "PI", ...
-  long double (*function)(long double);  // for a name ending in "(", else nullptr
-  long double (*constant)();             // for a constant, else nullptr
+  std::string_view name;                           // "SIN(", "PI", ...
+  long double (*function)(Session&, long double);  // for a name ending in "(", else nullptr
+  long double (*constant)(const Session&);         // for a constant, else nullptr
 };
 
 // Every entry, in alphabetical order of the names.

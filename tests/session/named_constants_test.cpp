@@ -1,21 +1,17 @@
-#include "functions/named_constants.hpp"
+#include "session/named_constants.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
 
 #include "arith/checked.hpp"
-#include "evaluate.hpp"
 
 namespace calcorix {
 namespace {
 
-using testing::Evaluate;
-
 class PrintedResults : public ::testing::Test {
  protected:
-  void SetUp() override { answerValue = memoryValue = 0; }
-  void TearDown() override { answerValue = memoryValue = 0; }
+  Session session;
 };
 
 TEST_F(PrintedResults, AnsIsTheLastAndMemTheGrandTotal) {
@@ -31,24 +27,24 @@ TEST_F(PrintedResults, AnsIsTheLastAndMemTheGrandTotal) {
       {10, 10, 11.5L},
   };
   for (const Step& s : steps) {
-    RecordPrintedResult(s.printed);
-    EXPECT_EQ(Evaluate("ANS").value, s.answer) << s.printed;
-    EXPECT_EQ(Evaluate("MEM").value, s.memory) << s.printed;
+    RecordPrintedResult(session, s.printed);
+    EXPECT_EQ(ANS(session), s.answer) << s.printed;
+    EXPECT_EQ(MEM(session), s.memory) << s.printed;
   }
 }
 
 TEST_F(PrintedResults, AnOverflowingTotalKeepsMemAndStillSetsAns) {
   const long double big = LDBL_MAX / 4 * 3;
   for (const long double sign : {1.0L, -1.0L}) {
-    answerValue = memoryValue = 0;
-    RecordPrintedResult(sign * big);
-    RecordPrintedResult(sign * big);  // 1.5 * LDBL_MAX: beyond the range
-    EXPECT_EQ(answerValue, sign * big);
-    EXPECT_EQ(memoryValue, sign * big);
+    session = Session{};
+    RecordPrintedResult(session, sign * big);
+    RecordPrintedResult(session, sign * big);  // 1.5 * LDBL_MAX: beyond the range
+    EXPECT_EQ(session.answerValue, sign * big);
+    EXPECT_EQ(session.memoryValue, sign * big);
     // Nothing is left pending that a later step could be blamed for.
     EXPECT_EQ(fpu::PendingFlags<true>(), 0);
-    RecordPrintedResult(-sign * big);
-    EXPECT_EQ(memoryValue, 0);
+    RecordPrintedResult(session, -sign * big);
+    EXPECT_EQ(session.memoryValue, 0);
   }
 }
 

@@ -1,4 +1,4 @@
-#include "functions/name_table.hpp"
+#include "session/name_table.hpp"
 
 #include <gtest/gtest.h>
 

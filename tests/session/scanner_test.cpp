@@ -1,14 +1,14 @@
 // The scanner: constants and function calls replaced by their substituted texts, formula errors per
 // level, and whole expressions from text to value.
-#include "engine/scanner.hpp"
+#include "session/scanner.hpp"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "engine_test_support.hpp"
-#include "settings/settings.hpp"
+#include "engine/engine_test_support.hpp"
 
 namespace calcorix::test {
 namespace {
@@ -23,7 +23,16 @@ struct ScanRow {
 
 class Scanner : public ::testing::Test {
  protected:
-  void TearDown() override { settings = Settings{}; }
+  // One step of an expression in this test's session, with a fresh formula state.
+  Observed InSession(const std::function<long double()>& step) {
+    session.formula.formulaValid = true;
+    Observed o;
+    static_cast<Outcome&>(o) = Classify(step);
+    if (!session.formula.formulaValid) o.printed = kFormulaErrorLine;
+    return o;
+  }
+
+  Session session;
 };
 
 TEST_F(Scanner, ReplacesNamesByTheirSubstitutedTexts) {
@@ -78,20 +87,16 @@ TEST_F(Scanner, ReplacesNamesByTheirSubstitutedTexts) {
       {"COS(SIN(2", R, 0, "", true},
   };
   for (const ScanRow& row : rows) {
-    settings.angleUnit = row.unit;
-    settings.loopValue = row.loopValue;
+    session.angleUnit = row.unit;
+    session.loopValue = row.loopValue;
     std::string reduced;
-    bool valid = true;
-    const Outcome o = Observe([&] {
-      formulaValid = true;
-      reduced = ScanExpression(row.text);
-      valid = formulaValid;
+    const Observed o = InSession([&] {
+      reduced = ScanExpression(session, row.text);
       return 0.0L;
     });
     EXPECT_EQ(o.kind, Kind::Value) << row.text;
     EXPECT_EQ(reduced, row.reduced) << row.text;
-    EXPECT_EQ(!valid, row.formulaError) << row.text;
-    EXPECT_EQ(o.console, row.formulaError ? kFormulaErrorLine : "") << row.text;
+    EXPECT_EQ(o.printed, row.formulaError ? kFormulaErrorLine : "") << row.text;
   }
 }
 
@@ -99,7 +104,7 @@ TEST_F(Scanner, ErrorsOfFunctionsLeaveEveryLevel) {
   struct ErrorRow {
     std::string text;
     Kind kind;
-    std::string console;
+    std::string printed;
   };
   const std::vector<ErrorRow> rows = {
       {"COT(0)", Kind::DivByZero, ""},
@@ -120,13 +125,12 @@ TEST_F(Scanner, ErrorsOfFunctionsLeaveEveryLevel) {
       {"ABS(X)+LN(0)", Kind::DivByZero, kFormulaErrorLine},
   };
   for (const ErrorRow& row : rows) {
-    const Outcome o = Observe([&] {
-      formulaValid = true;
-      ScanExpression(row.text);
+    const Observed o = InSession([&] {
+      ScanExpression(session, row.text);
       return 0.0L;
     });
     EXPECT_EQ(o.kind, row.kind) << row.text;
-    EXPECT_EQ(o.console, row.console) << row.text;
+    EXPECT_EQ(o.printed, row.printed) << row.text;
   }
 }
 
@@ -135,10 +139,8 @@ TEST_F(Scanner, LongExpressionsAreNeverCut) {
   std::string text = "PI";
   for (int i = 1; i < 20; ++i)
     text += "+PI";
-  const Outcome o = Observe([&] {
-    formulaValid = true;
-    return ComputeText(ScanExpression(text));
-  });
+  const Observed o =
+      InSession([&] { return ComputeText(ScanExpression(session, text), session.formula); });
   long double sum = 0;
   for (int i = 0; i < 20; ++i)
     sum += 3.141592653589793L;
@@ -156,17 +158,14 @@ TEST_F(Scanner, SixtyThreeNestedCallsAreComputed) {
   };
   const std::string sines = nested("SI(", "1");
   ASSERT_LE(sines.size(), 255u);
-  const Outcome o = Observe([&] {
-    formulaValid = true;
-    return ComputeText(ScanExpression(sines));
-  });
+  const Observed o =
+      InSession([&] { return ComputeText(ScanExpression(session, sines), session.formula); });
   EXPECT_EQ(o.kind, Kind::Value);
   EXPECT_GT(o.value, 0.8L);
   EXPECT_LT(o.value, 1.0L);
   // The logarithms turn negative after a few levels: an error, not a crash.
-  const Outcome logs = Observe([&] {
-    formulaValid = true;
-    return ComputeText(ScanExpression(nested("LN(", "1E300")));
+  const Observed logs = InSession([&] {
+    return ComputeText(ScanExpression(session, nested("LN(", "1E300")), session.formula);
   });
   EXPECT_EQ(logs.kind, Kind::InvalidOp);
 }

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calcorix/choices.hpp"
+#include "calcorix/line_sink.hpp"
+
+// CALCORIX as a library: a calculator that computes expressions exactly as the calcorix program
+// does, line for line and digit for digit, in 80-bit extended arithmetic.
+//
+//   calcorix::Calculator calculator({.angleUnit = calcorix::AngleUnit::Degrees});
+//   calcorix::Result r = calculator.Evaluate("2*sin(30)+3^2");  // r.lines == {"10"}, r.value == 10
+//
+// Each Calculator owns everything its calculations read and write (choices, ANS, MEM, the loop
+// value, the random generator); nothing is shared between calculators, so any number of them can
+// live in one program, one per thread or several in one thread. One Calculator must not be used
+// by two threads at the same time.
+//
+// While it computes, a Calculator sets the x87 and SSE control words to what the calculation
+// needs (64-bit significand, rounding to nearest, exceptions masked) and gives the caller's
+// control words and exception flags back before it returns.
+
+namespace calcorix {
+
+struct Options {
+  AngleUnit angleUnit = AngleUnit::Radians;
+  OutputFormat outputFormat = OutputFormat::Decimal;
+  // Fixed decimal places (significant digits in the Exponential format), taken modulo 256 as the
+  // -f switch takes them; kNoFixedPlaces (16) asks for none.
+  int decimalPlaces = kNoFixedPlaces;
+  // The decimal point of printed results. Expressions always use ".".
+  char decimalSeparator = '.';
+  // The seed of RAN's generator; without one it is seeded from a millisecond clock at its first
+  // draw. Equal seeds give equal sequences.
+  std::optional<std::uint64_t> seed;
+};
+
+struct Result {
+  // Exactly the lines the program would print for the expression, as UTF-8, without line ends.
+  std::vector<std::string> lines;
+  // False when any line is an error or missing-parenthesis line.
+  bool ok = false;
+  // The value that was printed; meaningful only when ok.
+  long double value = 0;
+};
+
+struct Session;
+
+class Calculator {
+ public:
+  explicit Calculator(Options options = {});
+  ~Calculator();
+  Calculator(Calculator&&) noexcept;
+  Calculator& operator=(Calculator&&) noexcept;
+  Calculator(const Calculator&) = delete;
+  Calculator& operator=(const Calculator&) = delete;
+
+  // Computes one expression as the program computes one line of standard input (comment and quit
+  // lines are not recognised here): at most its first 255 characters count, blanks are ignored and
+  // letters may be in either case. Never throws for anything the expression holds; only a failure
+  // to allocate memory leaves as an exception.
+  Result Evaluate(std::string_view expression);
+
+  // The same, handing each line to `sink` as it is produced instead of collecting them. Answers
+  // Result::ok; the value is then Answer().
+  bool Evaluate(std::string_view expression, LineSink& sink);
+
+  // ANS: the value of the last calculation whose result line was printed (0 before any).
+  long double Answer() const;
+  // MEM: the sum of the values of all printed results (0 at first). An addition that would
+  // overflow leaves it as it was.
+  long double Memory() const;
+
+  // LI: the loop variable of expressions (0 at first).
+  void SetLoopValue(long double value);
+  long double LoopValue() const;
+
+  const Options& GetOptions() const;
+
+ private:
+  Options options_;
+  std::unique_ptr<Session> session_;
+};
+
+}  // namespace calcorix
