@@ -13,7 +13,9 @@
 // CALCORIX as a library: a calculator that computes expressions exactly as the calcorix program
 // does, line for line and digit for digit, in 80-bit extended arithmetic.
 //
-//   calcorix::Calculator calculator({.angleUnit = calcorix::AngleUnit::Degrees});
+//   calcorix::Options options;
+//   options.angleUnit = calcorix::AngleUnit::Degrees;
+//   calcorix::Calculator calculator(options);
 //   calcorix::Result r = calculator.Evaluate("2*sin(30)+3^2");  // r.lines == {"10"}, r.value == 10
 //
 // Each Calculator owns everything its calculations read and write (choices, ANS, MEM, the loop
