@@ -7,6 +7,7 @@
 // Then, unless the run would read standard input or loop for long, the driver runs end to end:
 // help, graph message, banner, single calculation or a short loop, in whole CR LF lines.
 
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,11 +20,7 @@
 #include <vector>
 
 #include "driver/driver.hpp"
-#include "engine/formula.hpp"
-#include "functions/named_constants.hpp"
-#include "functions/random.hpp"
 #include "fuzz_support.hpp"
-#include "output/result_printer.hpp"
 #include "platform/console.hpp"
 #include "platform/cp852.hpp"
 #include "platform/process.hpp"
