@@ -2,9 +2,9 @@
 // what a line is: it ends at LF, CR or CR LF, a Ctrl+Z ends the contents, an empty file holds one
 // empty line, and only the first 255 characters of a line count.
 //
-// Byte 0 chooses a padding put in front of the contents: from 0xF0 on, the contents start 1 to 16
-// bytes before the end of the reader's first 64 KiB block, so that line ends, CR LF pairs and
-// Ctrl+Z fall on the block boundary. The rest is the file.
+// Byte 0 chooses the size of the blocks the file is read in, 1 to 17 bytes, so that line ends, CR
+// LF pairs, Ctrl+Z and the 255-character cut fall on block boundaries in every way. The rest is the
+// file. The whole start-up (LoadSettings) then runs on the same file.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,6 +20,7 @@
 #include "platform/console.hpp"
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
+#include "platform/text.hpp"
 #include "settings/config_file.hpp"
 #include "settings/settings.hpp"
 #include "settings/whole_number.hpp"
@@ -28,7 +29,7 @@ namespace calcorix::fuzz {
 namespace {
 
 constexpr std::size_t kMaxLine = 255;
-constexpr std::size_t kBlock = 64 * 1024;
+constexpr std::size_t kLargestBlock = 17;
 
 std::string folder;
 std::string path;
@@ -61,14 +62,11 @@ std::vector<std::string> ModelLines(std::string_view contents) {
   return lines;
 }
 
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-}
-
 std::size_t ModelFindKey(const std::vector<std::string>& lines, char letter) {
   for (std::size_t n = 0; n < lines.size(); ++n) {
     const std::string& line = lines[n];
-    if (line.size() >= 2 && (line[0] == '-' || line[0] == '/') && Upper(line[1]) == Upper(letter)) {
+    if (line.size() >= 2 && (line[0] == '-' || line[0] == '/') &&
+        UpperAscii(line[1]) == UpperAscii(letter)) {
       return n + 1;
     }
   }
@@ -98,15 +96,6 @@ std::string ModelText(const std::vector<std::string>& lines, char letter) {
   return joined;
 }
 
-// One long comment line that ends 1 to 16 bytes before the reader's first block does.
-std::string Padding(std::uint8_t choice) {
-  if (choice < 0xF0) return {};
-  std::string padding(kBlock - (choice - 0xEFu), 'x');
-  padding.front() = '#';
-  padding.back() = '\n';
-  return padding;
-}
-
 }  // namespace
 }  // namespace calcorix::fuzz
 
@@ -125,25 +114,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace calcorix;
   using namespace calcorix::fuzz;
   if (size < 1) return -1;
-  const std::string contents =
-      Padding(data[0]) + std::string(reinterpret_cast<const char*>(data + 1), size - 1);
+  const std::size_t block = data[0] % kLargestBlock + 1;
+  const std::string contents(reinterpret_cast<const char*>(data + 1), size - 1);
   WriteFile(contents);
-  const std::vector<std::string> lines = ModelLines(contents);
 
-  if (ConfigLineCount(path) != lines.size()) Fail("line count", contents);
-  if (!ConfigLine(path, 0).empty()) Fail("line 0 is not empty", contents);
-  for (std::size_t n : {std::size_t{1}, std::size_t{2}, lines.size(), lines.size() + 1}) {
-    const std::string& expected = lines[std::min(n, lines.size()) - 1];
-    if (ConfigLine(path, n) != expected) Fail("line text", contents);
+  const std::vector<std::string> lines = ModelLines(contents);
+  const ConfigFile config(path, block);
+  if (!config.IsOpen()) Fail("the file was not read", contents);
+  if (config.ConfigLineCount() != lines.size()) Fail("line count", contents);
+  // Every letter a line could begin a key with, in either case, and one that no line uses.
+  std::string letters = "\x01";
+  for (const std::string& line : lines) {
+    if (line.size() >= 2) letters += line[1];
   }
-  for (char letter : {'i', 't', 'o', 'f', '-'}) {
+  for (const char letter : letters) {
     const std::size_t key = ModelFindKey(lines, letter);
-    if (FindConfigKey(path, letter) != key) Fail("key line number", contents);
-    if (ConfigKeyPresent(path, letter) != (key != 0)) Fail("key presence", contents);
+    if (config.FindConfigKey(letter) != key) Fail("key line number", contents);
+    if (config.ConfigKeyPresent(letter) != (key != 0)) Fail("key presence", contents);
     const std::int32_t number =
         key == 0 ? 0 : WholeNumberValue(std::string_view(lines[key - 1]).substr(2));
-    if (ConfigInteger(path, letter) != number) Fail("key number", contents);
-    const std::string text = ConfigText(path, letter);
+    if (config.ConfigInteger(letter) != number) Fail("key number", contents);
+    const std::string text = config.ConfigText(letter);
     if (text.size() > kMaxLine) Fail("value text over 255 characters", contents);
     if (text != ModelText(lines, letter)) Fail("value text", contents);
   }

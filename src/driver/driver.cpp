@@ -1,13 +1,12 @@
 #include "driver/driver.hpp"
 
-#include <memory>
 #include <string>
 
 #include "arith/checked.hpp"
 #include "calcorix/calculator.hpp"
-#include "driver/input_reader.hpp"
 #include "driver/texts.hpp"
 #include "platform/console.hpp"
+#include "platform/line_reader.hpp"
 #include "platform/locale.hpp"
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
@@ -69,10 +68,13 @@ bool IsQuit(const std::string& line) {
 }
 
 void RunStandardInput(Calculator& calculator, LineSink& sink) {
-  const auto reader = std::make_unique<InputReader>(kStandardInput);
+  // Whatever was written reaches the user before the program waits for the next line.
+  LineReader reader(kStandardInput, kDefaultBlockSize, FlushConsole);
   std::string line;
   do {
-    reader->ReadLine(line);
+    reader.ReadLine(line);
+    // A failed read is no end of the input: nothing more is computed, and it is no success.
+    if (reader.Failed()) EndProgram(1);
     if (IsComment(line)) {
       WriteRawLine(line);
     } else if (IsQuit(line)) {
@@ -80,7 +82,8 @@ void RunStandardInput(Calculator& calculator, LineSink& sink) {
     } else {
       calculator.Evaluate(line, sink);
     }
-  } while (!reader->AtEnd());
+  } while (!reader.AtEnd());
+  if (reader.Failed()) EndProgram(1);
 }
 
 }  // namespace

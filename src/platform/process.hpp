@@ -17,9 +17,17 @@ void SetParameters(std::vector<std::string> parameters);
 // The command-line parameters, without the program's own name.
 const std::vector<std::string>& Parameters();
 
-// Full path of the running executable: the target of /proc/self/exe, or argv[0] when that link
-// cannot be read. Tests may replace it.
+// Full path of the running executable: the target of /proc/self/exe; when that link cannot be
+// read, argv[0] if it names a path (holds a "/"), else the first executable file of that name
+// along PATH, as the shell found it. Empty when none of these locates it: the current directory
+// is never assumed. Tests may replace it.
 std::string ExecutablePath();
 void SetExecutablePath(std::string path);
+
+// The executable as found from what the system tells: `linkTarget` (the target of
+// /proc/self/exe, empty when unreadable), `programName` (argv[0]) and `searchPath` (PATH; an
+// empty entry stands for the current directory, as for the shell).
+std::string LocateExecutable(const std::string& linkTarget, const std::string& programName,
+                             const char* searchPath);
 
 }  // namespace calcorix

@@ -1,87 +1,59 @@
 #include "settings/config_file.hpp"
 
-#include "settings/config_lines.hpp"
-#include "settings/text_values.hpp"
+#include <vector>
+
+#include "platform/files.hpp"
 #include "settings/whole_number.hpp"
 
 namespace calcorix {
 namespace {
 
-bool IsKeyLine(const std::string& line, char wantedUpper) {
-  return line.size() >= 2 && (line[0] == '-' || line[0] == '/') &&
-         UpperAscii(line[1]) == wantedUpper;
-}
-
-// Reads up to and including the first key line with this letter, leaving the reader just after
-// it. Gives its number and text, or 0 when the file holds no such line.
-std::size_t ReadToKey(ConfigLineReader& reader, char letter, std::string& line) {
-  if (!reader.IsOpen()) return 0;
-  const char wanted = UpperAscii(letter);
-  std::size_t number = 0;
-  do {
-    reader.ReadLine(line);
-    ++number;
-    if (IsKeyLine(line, wanted)) return number;
-  } while (!reader.AtEnd());
-  return 0;
+std::size_t IndexOf(char letter) {
+  return static_cast<unsigned char>(UpperAscii(letter));
 }
 
 }  // namespace
 
-std::size_t ConfigLineCount(const std::string& path) {
-  ConfigLineReader reader(path);
-  if (!reader.IsOpen()) return 0;
+ConfigFile::ConfigFile(const std::string& path, std::size_t blockSize) {
+  const FileDescriptor file = OpenRegularFile(path);
+  if (!file.IsOpen()) return;
+  open_ = true;
+  LineReader reader(file.Get(), blockSize);
+  std::vector<Key*> joining;  // keys whose quoted value takes further lines
   std::string line;
-  std::size_t count = 0;
   do {
     reader.ReadLine(line);
-    ++count;
+    ++lineCount_;
+    // A line joins every quoted value still open, whatever else it is.
+    for (Key* key : joining)
+      key->text.Append(line);
+    std::erase_if(joining, [](const Key* key) { return !key->text.WantsMore(); });
+    if (line.size() < 2 || (line[0] != '-' && line[0] != '/')) continue;
+    std::unique_ptr<Key>& slot = keys_[IndexOf(line[1])];
+    if (slot) continue;  // the first key line of a letter wins
+    const std::string_view value = std::string_view(line).substr(2);
+    slot = std::make_unique<Key>(Key{lineCount_, std::string(value), QuotedValue(value)});
+    if (slot->text.WantsMore()) joining.push_back(slot.get());
   } while (!reader.AtEnd());
-  return count;
 }
 
-std::string ConfigLine(const std::string& path, std::size_t n) {
-  ConfigLineReader reader(path);
-  std::string line;
-  if (!reader.IsOpen() || n == 0) return line;
-  std::size_t read = 0;
-  do {
-    reader.ReadLine(line);
-    ++read;
-  } while (read < n && !reader.AtEnd());
-  return line;
+const ConfigFile::Key* ConfigFile::KeyOf(char letter) const {
+  return keys_[IndexOf(letter)].get();
 }
 
-std::size_t FindConfigKey(const std::string& path, char letter) {
-  ConfigLineReader reader(path);
-  std::string line;
-  return ReadToKey(reader, letter, line);
+std::size_t ConfigFile::FindConfigKey(char letter) const {
+  const Key* key = KeyOf(letter);
+  return key != nullptr ? key->line : 0;
 }
 
-bool ConfigKeyPresent(const std::string& path, char letter) {
-  return FindConfigKey(path, letter) != 0;
+std::int32_t ConfigFile::ConfigInteger(char letter) const {
+  const Key* key = KeyOf(letter);
+  return key != nullptr ? WholeNumberValue(key->value) : 0;
 }
 
-std::int32_t ConfigInteger(const std::string& path, char letter) {
-  ConfigLineReader reader(path);
-  std::string line;
-  if (ReadToKey(reader, letter, line) == 0) return 0;
-  return WholeNumberValue(std::string_view(line).substr(2));
-}
-
-std::string ConfigText(const std::string& path, char letter) {
-  ConfigLineReader reader(path);
-  std::string line;
-  if (ReadToKey(reader, letter, line) == 0) return {};
-  return JoinQuotedValue(std::string_view(line).substr(2), [&](std::string& part) {
-    if (reader.AtEnd()) return false;
-    reader.ReadLine(part);
-    return true;
-  });
-}
-
-int ConfigQuoteKind(std::string_view text) {
-  return QuoteKind(text);
+std::string ConfigFile::ConfigText(char letter) const {
+  const Key* key = KeyOf(letter);
+  return key != nullptr ? key->text.Text() : std::string();
 }
 
 }  // namespace calcorix

@@ -1,44 +1,70 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <string_view>
 
-// Look-ups in the configuration file, one key at a time. A key line begins with "-" or "/"; its
-// second character is the key letter (matched without regard to ASCII case) and the rest, blanks
-// and comments included, is its value text. Every other line is ignored. Lines are numbered from
-// 1 with no upper limit, and 0 means "none". What counts as a line: config_lines.hpp.
+#include "platform/line_reader.hpp"
+#include "settings/text_values.hpp"
+
+// The configuration file, read once. A key line begins with "-" or "/"; its second character is
+// the key letter (matched without regard to ASCII case) and the rest, blanks and comments included,
+// is its value text. Every other line is ignored, and only the first key line of a letter counts.
+// Lines are numbered from 1 with no upper limit, and 0 means "none". What counts as a line:
+// platform/line_reader.hpp.
 //
-// Each look-up opens the file, reads it once from the start, no further than its answer needs,
-// and closes it. A file that cannot be opened answers as if every key were absent: no message.
-// None of these raises anything.
+// Reading keeps only what the look-ups need, the first key line of each letter with its value
+// (a quoted one joined over the lines that follow), so memory stays bounded whatever the file
+// holds, and every look-up of a run is answered from that one reading. Only a regular file is read
+// (platform/files.hpp); a file that cannot be opened answers as if every key were absent, without
+// a message. A read error after the open ends the contents there. None of these raises anything.
 
 namespace calcorix {
 
-// Number of lines; 0 when the file cannot be opened.
-std::size_t ConfigLineCount(const std::string& path);
+class ConfigFile {
+ public:
+  // No file: every key is absent.
+  ConfigFile() = default;
 
-// Line n (from 1), at most 255 characters; the last line when n is beyond the count; empty when
-// n is 0 or the file cannot be opened.
-std::string ConfigLine(const std::string& path, std::size_t n);
+  // Reads the file at `path` (nothing for an empty path), `blockSize` bytes at a time.
+  explicit ConfigFile(const std::string& path, std::size_t blockSize = kDefaultBlockSize);
 
-// Number of the first key line with this letter; 0 when there is none.
-std::size_t FindConfigKey(const std::string& path, char letter);
+  // True when the file could be opened and was read.
+  bool IsOpen() const { return open_; }
 
-bool ConfigKeyPresent(const std::string& path, char letter);
+  // Number of lines; 0 when the file could not be opened.
+  std::size_t ConfigLineCount() const { return lineCount_; }
 
-// The value text as a signed 32-bit whole number (WholeNumberValue); 0 when the key is absent or
-// its value is no valid number. Quotes get no special treatment here.
-std::int32_t ConfigInteger(const std::string& path, char letter);
+  // Number of the first key line with this letter; 0 when there is none.
+  std::size_t FindConfigKey(char letter) const;
 
-// The value text; empty when the key is absent. A value that opens a quote (' " [) continues over
-// the following lines, joined with single blanks, up to the line that ends with the closing
-// character; the last character is then dropped, also when the file ends first. At most 255
-// characters.
-std::string ConfigText(const std::string& path, char letter);
+  bool ConfigKeyPresent(char letter) const { return FindConfigKey(letter) != 0; }
 
-// 1, 2 or 3 when the text opens a quote pair (' " [); else 0.
-int ConfigQuoteKind(std::string_view text);
+  // The value text as a signed 32-bit whole number (WholeNumberValue); 0 when the key is absent or
+  // its value is no valid number. Quotes get no special treatment here.
+  std::int32_t ConfigInteger(char letter) const;
+
+  // The value text; empty when the key is absent. A value that opens a quote (' " [) continues over
+  // the following lines, joined with single blanks, up to the line that ends with the closing
+  // character; the last character is then dropped, also when the file ends first. At most 255
+  // characters.
+  std::string ConfigText(char letter) const;
+
+ private:
+  struct Key {
+    std::size_t line;   // the number of the first key line with this letter
+    std::string value;  // that line from its third character on
+    QuotedValue text;   // the value text, joined over the lines that follow when quoted
+  };
+
+  const Key* KeyOf(char letter) const;
+
+  bool open_ = false;
+  std::size_t lineCount_ = 0;
+  // Indexed by the upper-cased key letter; a letter's entry exists once a key line has it.
+  std::array<std::unique_ptr<Key>, 256> keys_;
+};
 
 }  // namespace calcorix

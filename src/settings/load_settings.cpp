@@ -21,10 +21,10 @@ constexpr std::string_view kConfigFileName = "calcorix.cfg";
 // path is not cut to 255 characters: a cut path would name another file.
 std::string ConfigFilePathBeside(const std::string& executablePath) {
   const std::size_t slash = executablePath.rfind('/');
-  std::string path =
-      slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
-  path.append(kConfigFileName);
-  return path;
+  // An executable that could not be located has no folder: no file is looked for, and certainly
+  // not in the current directory, which whoever controls it could fill.
+  if (slash == std::string::npos) return {};
+  return executablePath.substr(0, slash + 1) + std::string(kConfigFileName);
 }
 
 // The position of the whole text among the value letters (case ignored), if it is one of them.
@@ -38,11 +38,11 @@ std::optional<std::size_t> ValueLetterIndex(const std::string& text, std::string
 // The switch's value when it names one of the choices; the file's only when the switch is
 // absent altogether.
 template <class Value, std::size_t N>
-void ApplyLetterRule(const Settings& settings, char letter, std::string_view letters,
+void ApplyLetterRule(const ConfigFile& config, char letter, std::string_view letters,
                      const std::array<Value, N>& values, Value& field) {
   if (const auto index = ValueLetterIndex(SwitchText(letter), letters)) field = values[*index];
   if (SwitchPresent(letter)) return;
-  if (const auto index = ValueLetterIndex(ConfigText(settings.configFilePath, letter), letters)) {
+  if (const auto index = ValueLetterIndex(config.ConfigText(letter), letters)) {
     field = values[*index];
   }
 }
@@ -85,15 +85,16 @@ Settings LoadSettings() {
   settings.configFilePath = ConfigFilePathBeside(ExecutablePath());
   // The count is 8 bits wide: with 256 words or more only (count modulo 256) are joined.
   settings.expressionWordCount = static_cast<std::uint8_t>(CountExpressionWords());
+  const ConfigFile config(settings.configFilePath);
 
-  ApplyLetterRule(settings, 'i', "CS",
+  ApplyLetterRule(config, 'i', "CS",
                   std::array{InputSource::CommandLine, InputSource::StandardInput},
                   settings.inputSource);
-  ApplyLetterRule(settings, 't', "DRG",
+  ApplyLetterRule(config, 't', "DRG",
                   std::array{AngleUnit::Degrees, AngleUnit::Radians, AngleUnit::Grads},
                   settings.angleUnit);
   ApplyLetterRule(
-      settings, 'o', "DSEHOB",
+      config, 'o', "DSEHOB",
       std::array{OutputFormat::Decimal, OutputFormat::Scientific, OutputFormat::Exponential,
                  OutputFormat::Hexadecimal, OutputFormat::Octal, OutputFormat::Binary},
       settings.outputFormat);
@@ -101,8 +102,8 @@ Settings LoadSettings() {
   // Modulo 256 keeps the low 8 bits of the 32-bit number: -1 gives 255, 300 gives 44.
   if (SwitchPresent('f')) {
     settings.decimalPlaces = static_cast<std::uint8_t>(SwitchInteger('f'));
-  } else if (ConfigKeyPresent(settings.configFilePath, 'f')) {
-    settings.decimalPlaces = static_cast<std::uint8_t>(ConfigInteger(settings.configFilePath, 'f'));
+  } else if (config.ConfigKeyPresent('f')) {
+    settings.decimalPlaces = static_cast<std::uint8_t>(config.ConfigInteger('f'));
   }
 
   LoadLoop(settings);

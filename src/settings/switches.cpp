@@ -47,11 +47,10 @@ std::string SwitchText(char letter) {
   if (number == 0) return {};
   const std::vector<std::string>& parameters = Parameters();
   std::size_t next = number;  // 0-based index of the parameter after the switch
-  return JoinQuotedValue(SwitchValue(number), [&](std::string& part) {
-    if (next >= parameters.size()) return false;
-    part.assign(CutText(parameters[next++]));
-    return true;
-  });
+  QuotedValue value(SwitchValue(number));
+  while (value.WantsMore() && next < parameters.size())
+    value.Append(CutText(parameters[next++]));
+  return value.Text();
 }
 
 std::size_t CountExpressionWords() {

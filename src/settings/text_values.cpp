@@ -27,4 +27,26 @@ char QuoteCloser(int kind) {
   }
 }
 
+QuotedValue::QuotedValue(std::string_view value) {
+  const int kind = QuoteKind(value);
+  if (kind == 0) {
+    text_ = value;
+    return;
+  }
+  quoted_ = true;
+  text_ = CutText(value.substr(1));
+  if (text_.size() < kMaxTextLength) closer_ = QuoteCloser(kind);
+}
+
+void QuotedValue::Append(std::string_view part) {
+  AppendCut(text_, " ");
+  AppendCut(text_, part);
+  if ((!part.empty() && part.back() == closer_) || text_.size() >= kMaxTextLength) closer_ = 0;
+}
+
+std::string QuotedValue::Text() const {
+  if (!quoted_ || text_.empty()) return text_;
+  return text_.substr(0, text_.size() - 1);
+}
+
 }  // namespace calcorix

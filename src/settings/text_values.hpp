@@ -18,27 +18,30 @@ int QuoteKind(std::string_view text);
 // The closing character of a quote pair (kind 1, 2 or 3).
 char QuoteCloser(int kind);
 
-// The value text of a switch or key line, with a quoted value continued: each part that
-// nextPart(part) delivers is appended after one blank until a part ends with the closing
-// character; then the last character is dropped, whether or not the quote was closed. The closing
-// character is looked for only at the end of the following parts, never in `value` itself.
-// nextPart returns false when no part follows.
-template <class NextPart>
-std::string JoinQuotedValue(std::string_view value, NextPart nextPart) {
-  const int kind = QuoteKind(value);
-  if (kind == 0) return std::string(value);
-  const char closer = QuoteCloser(kind);
-  std::string joined(CutText(value.substr(1)));
-  std::string part;
-  // Once 255 characters are joined, nothing more can be appended and the answer is fixed: a
-  // quote left open at the top of a huge file must not make us read the rest of it.
-  while (joined.size() < kMaxTextLength && nextPart(part)) {
-    AppendCut(joined, " ");
-    AppendCut(joined, part);
-    if (!part.empty() && part.back() == closer) break;
-  }
-  if (!joined.empty()) joined.pop_back();
-  return joined;
-}
+// The value text of a switch or key line, with a quoted value continued over the parts that follow
+// it (parameters, or lines): each part is appended after one blank until a part ends with the
+// closing character; then the last character is dropped, whether or not the quote was closed. The
+// closing character is looked for only at the end of the following parts, never in the value
+// itself. A value that opens no quote is taken as it is.
+class QuotedValue {
+ public:
+  explicit QuotedValue(std::string_view value);
+
+  // True while the quote is open and fewer than 255 characters are joined: once 255 are, nothing
+  // more can be appended, and a quote left open at the top of a huge file must not make us read
+  // the rest of it.
+  bool WantsMore() const { return closer_ != 0; }
+
+  // Appends the next part; only while WantsMore().
+  void Append(std::string_view part);
+
+  // The value text, at most 255 characters.
+  std::string Text() const;
+
+ private:
+  std::string text_;
+  bool quoted_ = false;
+  char closer_ = 0;  // while more parts may join
+};
 
 }  // namespace calcorix

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -256,6 +257,55 @@ TEST(Cli, StandardInput) {
        {},
        Lines({"42", "43", "Błąd: dzielenie przez zero.", "43", "128"})},
   });
+}
+
+TEST(Cli, StandardInputThatCannotBeReadIsAFailure) {
+  const struct {
+    const char* name;
+    testing::InputSource source;
+    std::string input;
+    std::string expected;
+    int exitStatus;
+  } cases[] = {
+      {"a directory", testing::InputSource::Directory, "", "", 1},
+      {"closed", testing::InputSource::Closed, "", "", 1},
+      {"the end of the data", testing::InputSource::Pipe, "2+2\n", Lines({"4"}), 0},
+      {"no data at all", testing::InputSource::Pipe, "", Lines({"0"}), 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Installed installed(std::nullopt);
+    ProcessOptions options;
+    options.arguments = {"-is"};
+    options.input = c.input;
+    options.source = c.source;
+    const ProcessResult result = installed.Run(options);
+    EXPECT_EQ(result.signal, 0);
+    EXPECT_EQ(result.output, c.expected);
+    EXPECT_EQ(result.exitStatus, c.exitStatus);
+  }
+}
+
+// The configuration file is opened once per run, however many settings are looked up in it.
+TEST(Cli, TheConfigurationFileIsOpenedOnce) {
+  if (::access("/usr/bin/strace", X_OK) != 0) GTEST_SKIP() << "strace is not installed";
+  Installed installed(std::string("-iS\n-tD\n-oE\n-f4\n"));
+  const std::string trace = installed.ConfigPath().string() + ".trace";
+  ProcessOptions options;
+  options.arguments = {
+      "-o",  trace, "-f", "-e", "trace=open,openat,stat,newfstatat,statx", installed.Binary(),
+      "-td", "1+1"};
+  const ProcessResult result = RunProcess("/usr/bin/strace", options);
+  ASSERT_EQ(result.exitStatus, 0);
+  std::ifstream log(trace);
+  int opens = 0, looks = 0;
+  for (std::string line; std::getline(log, line);) {
+    if (line.find("calcorix.cfg\"") == std::string::npos) continue;
+    if (line.find("open") != std::string::npos) ++opens;
+    ++looks;
+  }
+  EXPECT_EQ(opens, 1);
+  EXPECT_LE(looks, 2);  // the look at what the name is, then the open
 }
 
 TEST(Cli, HostileInput) {

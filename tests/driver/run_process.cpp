@@ -55,7 +55,14 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("fork");
   if (child == 0) {
-    dup2(in[0], 0);
+    if (options.source == InputSource::Directory) {
+      const int directory = open("/", O_RDONLY);
+      dup2(directory, 0);
+    } else if (options.source == InputSource::Closed) {
+      close(0);
+    } else {
+      dup2(in[0], 0);
+    }
     if (options.target == OutputTarget::DevFull) {
       const int full = open("/dev/full", O_WRONLY);
       dup2(full, 1);

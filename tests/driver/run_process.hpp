@@ -19,11 +19,16 @@ struct ProcessResult {
 // Terminal: a pseudo-terminal in raw mode, so the bytes arrive as written.
 enum class OutputTarget { Pipe, ClosedPipe, DevFull, Terminal };
 
+// Pipe: `input`, then the end of the data. Directory: standard input is a directory, so every read
+// fails. Closed: the program starts without standard input.
+enum class InputSource { Pipe, Directory, Closed };
+
 struct ProcessOptions {
   std::vector<std::string> arguments;  // without the program itself
   std::string input;                   // written to standard input, which is then closed
   std::vector<std::string> environment = {"LANG=C", "PATH=/usr/bin:/bin"};
   OutputTarget target = OutputTarget::Pipe;
+  InputSource source = InputSource::Pipe;
   double timeLimitSeconds = 20;
   std::size_t stackLimitBytes = 0;  // the child's stack limit; 0 keeps the inherited one
   // The child's address-space limit (RLIMIT_AS); 0 for none. Resident memory can never exceed

@@ -4,63 +4,27 @@
 #include <sys/stat.h>
 
 #include <string>
-#include <vector>
 
 #include "settings_fixture.hpp"
 
 namespace calcorix {
 namespace {
 
-using ConfigFile = SettingsTest;
-using Lines = std::vector<std::string>;
+using ConfigFileTest = SettingsTest;
 
-TEST_F(ConfigFile, SplitsLinesAtLfCrAndCrLfUpToCtrlZ) {
-  const std::string longLine(300, 'x');
+TEST_F(ConfigFileTest, CountsItsLines) {
   const struct {
     std::string bytes;
-    Lines lines;
-  } cases[] = {
-      {"", {""}},
-      {"\n", {""}},
-      {"a", {"a"}},
-      {"a\n", {"a"}},
-      {"a\n\n", {"a", ""}},
-      {"a\r\nb", {"a", "b"}},
-      {"a\r\nb\r\n", {"a", "b"}},
-      {"a\rb\r", {"a", "b"}},
-      {"a\r\rb", {"a", "", "b"}},
-      {"a\n\rb", {"a", "", "b"}},
-      {"ab\x1A"
-       "cd\nef",
-       {"ab"}},
-      {"ab\n\x1A"
-       "cd",
-       {"ab"}},
-      {"\x1A\nab", {""}},
-      {std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
-      {longLine + "\nb", {std::string(255, 'x'), "b"}},
-      {longLine, {std::string(255, 'x')}},
-  };
+    std::size_t lines;
+  } cases[] = {{"", 1},           {"\n", 1},     {"a", 1},         {"a\n\n", 2},
+               {"a\r\nb\r\n", 2}, {"a\r\rb", 3}, {"ab\x1A\ncd", 1}};
   for (const auto& c : cases) {
-    const std::string path = WriteConfig(c.bytes);
-    ASSERT_EQ(ConfigLineCount(path), c.lines.size()) << testing::PrintToString(c.bytes);
-    for (std::size_t n = 1; n <= c.lines.size(); ++n) {
-      EXPECT_EQ(ConfigLine(path, n), c.lines[n - 1]) << testing::PrintToString(c.bytes) << n;
-    }
-    EXPECT_EQ(ConfigLine(path, c.lines.size() + 5), c.lines.back());
-    EXPECT_EQ(ConfigLine(path, 0), "");
+    EXPECT_EQ(ConfigFile(WriteConfig(c.bytes)).ConfigLineCount(), c.lines)
+        << testing::PrintToString(c.bytes);
   }
 }
 
-TEST_F(ConfigFile, CrLfSplitAcrossReadBlocksIsOneLineEnd) {
-  // The reader takes 64 KiB at a time; put the CR as the last byte of the first block.
-  const std::string first(64 * 1024 - 1, 'a');
-  const std::string path = WriteConfig(first + "\r\n-tG");
-  EXPECT_EQ(ConfigLineCount(path), 2u);
-  EXPECT_EQ(ConfigText(path, 't'), "G");
-}
-
-TEST_F(ConfigFile, KeyLookUps) {
+TEST_F(ConfigFileTest, KeyLookUps) {
   const struct {
     std::string bytes;
     char letter;
@@ -80,6 +44,8 @@ TEST_F(ConfigFile, KeyLookUps) {
       {"-t'D'", 't', 1, "D", 0},
       {"-t[D\nx]", 't', 1, "D x", 0},
       {"-t[D\n\nx]\n-oH", 't', 1, "D  x", 0},
+      {"-t[D\n-o'H\nx]\ny'", 't', 1, "D -o'H x", 0},  // quotes of two keys open at once
+      {"-t[D\n-o'H\nx]\ny'", 'o', 2, "H x] y", 0},
       {"-t[D\nx", 't', 1, "D ", 0},  // the file ends first: the last character goes all the same
       {"-t'", 't', 1, "", 0},
       {"-f", 'f', 1, "", 0},
@@ -100,47 +66,65 @@ TEST_F(ConfigFile, KeyLookUps) {
       {"\n\n", 't', 0, "", 0},
   };
   for (const auto& c : cases) {
-    const std::string path = WriteConfig(c.bytes);
     const std::string label = testing::PrintToString(c.bytes) + " " + c.letter;
-    EXPECT_EQ(FindConfigKey(path, c.letter), c.line) << label;
-    EXPECT_EQ(ConfigKeyPresent(path, c.letter), c.line != 0) << label;
-    EXPECT_EQ(ConfigText(path, c.letter), c.text) << label;
-    EXPECT_EQ(ConfigInteger(path, c.letter), c.integer) << label;
+    // Read in one piece and in blocks of a few bytes: the answers are the same.
+    for (const std::size_t block : {kDefaultBlockSize, std::size_t{3}}) {
+      const ConfigFile config(WriteConfig(c.bytes), block);
+      EXPECT_EQ(config.FindConfigKey(c.letter), c.line) << label;
+      EXPECT_EQ(config.ConfigKeyPresent(c.letter), c.line != 0) << label;
+      EXPECT_EQ(config.ConfigText(c.letter), c.text) << label;
+      EXPECT_EQ(config.ConfigInteger(c.letter), c.integer) << label;
+    }
   }
 }
 
-TEST_F(ConfigFile, AnUnreadableFileAnswersAsIfEveryKeyWereAbsent) {
+TEST_F(ConfigFileTest, AnUnreadableFileAnswersAsIfEveryKeyWereAbsent) {
   ASSERT_EQ(::mkfifo(PathOf("fifo").c_str(), 0600), 0);  // no writer: opening must not wait
   std::filesystem::create_directory(PathOf("dir"));
-  const std::string paths[] = {PathOf("missing"), PathOf("dir"), PathOf("fifo"), "",
+  std::filesystem::create_symlink(PathOf("fifo"), PathOf("link-to-fifo"));
+  std::filesystem::create_symlink("/dev/null", PathOf("link-to-null"));
+  const std::string paths[] = {PathOf("missing"),
+                               PathOf("dir"),
+                               PathOf("fifo"),
+                               PathOf("link-to-fifo"),
+                               PathOf("link-to-null"),
+                               "",
                                std::string("/etc/passwd\0x", 13)};
   for (const std::string& path : paths) {
-    EXPECT_EQ(ConfigLineCount(path), 0u) << path;
-    EXPECT_EQ(ConfigLine(path, 1), "") << path;
-    EXPECT_EQ(FindConfigKey(path, 't'), 0u) << path;
-    EXPECT_EQ(ConfigText(path, 't'), "") << path;
-    EXPECT_EQ(ConfigInteger(path, 'f'), 0) << path;
+    const ConfigFile config(path);
+    EXPECT_FALSE(config.IsOpen()) << path;
+    EXPECT_EQ(config.ConfigLineCount(), 0u) << path;
+    EXPECT_EQ(config.FindConfigKey('t'), 0u) << path;
+    EXPECT_EQ(config.ConfigText('t'), "") << path;
+    EXPECT_EQ(config.ConfigInteger('f'), 0) << path;
   }
 }
 
-TEST_F(ConfigFile, EveryLineCountsBeyond65535) {
+TEST_F(ConfigFileTest, IsReadOnceSoARewrittenFileChangesNoAnswer) {
+  const std::string path = WriteConfig("-tD\n-f4\n");
+  const ConfigFile config(path);
+  WriteConfig("-tG\n");  // rewritten between the look-ups of one start-up
+  EXPECT_EQ(config.ConfigText('t'), "D");
+  EXPECT_TRUE(config.ConfigKeyPresent('f'));
+  EXPECT_EQ(config.ConfigInteger('f'), 4);
+}
+
+TEST_F(ConfigFileTest, EveryLineCountsBeyond65535) {
   std::string bytes;
   for (int i = 0; i < 99999; ++i)
     bytes += "; filler line\n";
   bytes += "-tG\n";
-  const std::string path = WriteConfig(bytes);
-  EXPECT_EQ(ConfigLineCount(path), 100000u);
-  EXPECT_EQ(FindConfigKey(path, 't'), 100000u);
-  EXPECT_EQ(ConfigText(path, 't'), "G");
-  EXPECT_EQ(ConfigLine(path, 65537), "; filler line");
+  const ConfigFile config(WriteConfig(bytes));
+  EXPECT_EQ(config.ConfigLineCount(), 100000u);
+  EXPECT_EQ(config.FindConfigKey('t'), 100000u);
+  EXPECT_EQ(config.ConfigText('t'), "G");
 }
 
-TEST_F(ConfigFile, AnOpenQuoteJoinsAtMost255Characters) {
+TEST_F(ConfigFileTest, AnOpenQuoteJoinsAtMost255Characters) {
   std::string bytes = "-t[";
   for (int i = 0; i < 1000; ++i)
     bytes += "\n";
-  const std::string path = WriteConfig(bytes);
-  EXPECT_EQ(ConfigText(path, 't'), std::string(254, ' '));
+  EXPECT_EQ(ConfigFile(WriteConfig(bytes)).ConfigText('t'), std::string(254, ' '));
 }
 
 }  // namespace

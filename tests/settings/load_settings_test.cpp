@@ -98,7 +98,8 @@ TEST_F(LoadSettingsTest, TheFileLiesBesideTheExecutableAndItsPathIsNotCut) {
   } cases[] = {
       {"/opt/calc/bin/calcorix", "/opt/calc/bin/calcorix.cfg"},
       {"/calcorix", "/calcorix.cfg"},
-      {"calcorix", "calcorix.cfg"},
+      {"calcorix", ""},  // not located: no file, and never one in the current directory
+      {"", ""},
       {longDirectory + "calcorix", longDirectory + "calcorix.cfg"},
   };
   for (const auto& c : cases) {

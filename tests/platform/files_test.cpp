@@ -1,0 +1,52 @@
+// Only a regular file is opened; anything else a name may lead to counts as no file.
+
+#include "platform/files.hpp"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace calcorix {
+namespace {
+
+TEST(OpenRegularFile, OpensOnlyARegularFile) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "calcorix-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  const std::filesystem::path folder = pattern;
+  std::ofstream(folder / "file") << "-tD\n";
+  ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);  // no writer: opening must not wait
+  std::filesystem::create_directory(folder / "dir");
+  std::filesystem::create_symlink(folder / "file", folder / "link-to-file");
+  std::filesystem::create_symlink(folder / "fifo", folder / "link-to-fifo");
+  std::filesystem::create_symlink("/dev/null", folder / "link-to-null");
+  std::filesystem::create_symlink("/dev/tty", folder / "link-to-terminal");
+  std::filesystem::create_symlink(folder / "missing", folder / "dangling");
+
+  const struct {
+    std::string path;
+    bool opens;
+  } cases[] = {
+      {(folder / "file").string(), true},
+      {(folder / "link-to-file").string(), true},
+      {(folder / "missing").string(), false},
+      {(folder / "dir").string(), false},
+      {(folder / "fifo").string(), false},
+      {(folder / "link-to-fifo").string(), false},
+      {(folder / "link-to-null").string(), false},
+      {(folder / "link-to-terminal").string(), false},
+      {(folder / "dangling").string(), false},
+      {"", false},
+      {(folder / "file").string() + std::string("\0x", 2), false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(OpenRegularFile(c.path).IsOpen(), c.opens) << c.path;
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace calcorix
