@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <charconv>
 #include <vector>
 
 #include "arith/float80.hpp"
@@ -284,24 +285,10 @@ RoundedDecimal RoundSignificant(const DecimalDigits& d, int significant) {
   return r;
 }
 
-namespace {
-
-// The digits of n, most significant first, at the end of `buffer`; returns where they begin.
-char* DigitsOf(std::uint64_t n, char* bufferEnd) {
-  char* p = bufferEnd;
-  do {
-    *--p = static_cast<char>('0' + n % 10);
-    n /= 10;
-  } while (n != 0);
-  return p;
-}
-
-}  // namespace
-
 void AppendUnsigned(std::string& out, std::uint64_t n) {
   char buffer[20];
-  const char* begin = DigitsOf(n, buffer + sizeof buffer);
-  out.append(begin, static_cast<std::size_t>(buffer + sizeof buffer - begin));
+  const char* end = std::to_chars(buffer, buffer + sizeof buffer, n).ptr;
+  out.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 void AppendFixed(std::string& out, RoundedDecimal value, int decimals) {
@@ -316,9 +303,9 @@ void AppendFixed(std::string& out, RoundedDecimal value, int decimals) {
     zeros(decimals);
     return;
   }
-  char buffer[20];
-  const char* digits = DigitsOf(value.mantissa, buffer + sizeof buffer);
-  const int length = static_cast<int>(buffer + sizeof buffer - digits);
+  char digits[20];
+  const int length =
+      static_cast<int>(std::to_chars(digits, digits + sizeof digits, value.mantissa).ptr - digits);
   if (value.scale >= 0) {
     out.append(digits, static_cast<std::size_t>(length));
     zeros(value.scale);

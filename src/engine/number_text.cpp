@@ -37,16 +37,7 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
   return i;
 }
 
-// The shape of a well-formed number text, found before any arithmetic so that a malformed text
-// gives 0 without raising anything, however long its digit run.
-struct NumberShape {
-  bool negative = false;
-  std::size_t digitsBegin = 0;  // digits and at most one "." from here ...
-  std::size_t digitsEnd = 0;    // ... to here
-  std::size_t fractionDigits = 0;
-  bool negativeExponent = false;
-  std::size_t exponent = 0;  // saturated at kExponentCeiling
-};
+}  // namespace
 
 bool ParseNumberShape(std::string_view text, NumberShape& shape) {
   const std::size_t n = text.size();
@@ -83,6 +74,8 @@ bool ParseNumberShape(std::string_view text, NumberShape& shape) {
   }
   return i == n;
 }
+
+namespace {
 
 // v = v*10 + digit over every digit. While the integer stays below 2^64 each 80-bit step is exact,
 // so it is carried in an integer (no flags to check) and handed over to the 80-bit steps, which

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,22 @@ namespace calcorix {
 inline bool IsNumberChar(char c) {
   return (c >= '0' && c <= '9') || c == '.' || c == 'E';
 }
+
+// The one grammar of number texts, wherever they come from (the engine's texts, the numbers of the
+// loop switch): [blanks or tabs] [+|-] digits [. digits] [(E|e) [+|-] digits], with at least one
+// digit before or after the point and nothing after the exponent. Found before any arithmetic, so
+// that a malformed text is told apart without raising anything, however long its digit run.
+struct NumberShape {
+  bool negative = false;
+  std::size_t digitsBegin = 0;  // digits and at most one "." from here ...
+  std::size_t digitsEnd = 0;    // ... to here
+  std::size_t fractionDigits = 0;
+  bool negativeExponent = false;
+  std::size_t exponent = 0;  // saturated far beyond any exponent that could matter
+};
+
+// True when the whole text has that shape, which is then described in `shape`.
+bool ParseNumberShape(std::string_view text, NumberShape& shape);
 
 // Reads a number text of the form
 //   [blanks or tabs] [+|-] digits [. digits] [(E|e) [+|-] digits]

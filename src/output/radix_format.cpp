@@ -1,9 +1,10 @@
 #include "output/radix_format.hpp"
 
-#include <cmath>
+#include <algorithm>
+#include <charconv>
 #include <stdexcept>
 
-#include "arith/errors.hpp"
+#include "platform/text.hpp"
 
 namespace calcorix {
 
@@ -22,16 +23,17 @@ std::string RadixDigits(std::int64_t n, int radix, int count) {
     default:
       throw std::invalid_argument("RadixDigits: radix must be 16, 8 or 2");
   }
-  const std::uint64_t pattern = static_cast<std::uint64_t>(n);
-  const std::uint64_t mask = static_cast<std::uint64_t>(radix - 1);
-  std::string digits(static_cast<std::size_t>(count > 0 ? count : 0), '0');
-  for (int i = 0; i < count; ++i) {
-    const int shift = i * bitsPerDigit;
-    if (shift >= 64) break;
-    const std::uint64_t digit = (pattern >> shift) & mask;
-    digits[static_cast<std::size_t>(count - 1 - i)] = "0123456789ABCDEF"[digit];
-  }
-  return digits;
+  if (count <= 0) return {};
+  std::uint64_t pattern = static_cast<std::uint64_t>(n);
+  const int bits = count * bitsPerDigit;
+  if (bits < 64) pattern &= (std::uint64_t{1} << bits) - 1;
+  char digits[64];
+  const char* end = std::to_chars(digits, digits + sizeof digits, pattern, radix).ptr;
+  const auto length = static_cast<std::size_t>(end - digits);
+  std::string text(static_cast<std::size_t>(count) - std::min<std::size_t>(length, count), '0');
+  for (const char* d = digits; d != end; ++d)
+    text.push_back(UpperAscii(*d));
+  return text;
 }
 
 }  // namespace calcorix

@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "arith/round_half_even.hpp"
-
 // The integer forms of a value: the hexadecimal, octal and binary result formats print the value
 // rounded half to even, as the digits of its 64-bit two's complement pattern.
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <system_error>
 
+#include "engine/number_text.hpp"
 #include "platform/locale.hpp"
-#include "platform/text.hpp"
 
 namespace calcorix {
 namespace {
@@ -14,36 +14,6 @@ namespace {
 bool IsBlankOrControl(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte <= ' ' || byte == 0x7F;
-}
-
-std::size_t SkipDigits(const std::string& text, std::size_t i) {
-  while (i < text.size() && IsDigit(text[i]))
-    ++i;
-  return i;
-}
-
-// from_chars takes more than the usual notation (inf, nan, a bare "1e" read as 1), so the whole
-// text is checked first.
-bool IsUsualNotation(const std::string& text) {
-  std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  const std::size_t integerEnd = SkipDigits(text, i);
-  std::size_t digitCount = integerEnd - i;
-  i = integerEnd;
-  if (i < text.size() && text[i] == '.') {
-    const std::size_t fractionEnd = SkipDigits(text, i + 1);
-    digitCount += fractionEnd - (i + 1);
-    i = fractionEnd;
-  }
-  if (digitCount == 0) return false;
-  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    const std::size_t exponentEnd = SkipDigits(text, i);
-    if (exponentEnd == i) return false;
-    i = exponentEnd;
-  }
-  return i == text.size();
 }
 
 }  // namespace
@@ -59,7 +29,10 @@ std::optional<long double> ReadRealNumber(std::string_view text) {
     const std::size_t at = number.find(separator);
     if (at != std::string::npos) number[at] = '.';
   }
-  if (!IsUsualNotation(number)) return std::nullopt;
+  // from_chars takes more than the usual notation (inf, nan, a bare "1e" read as 1), so the whole
+  // text is checked first.
+  NumberShape shape;
+  if (!ParseNumberShape(number, shape)) return std::nullopt;
 
   // from_chars refuses a leading "+"; it is locale-independent and rounds correctly, but it
   // reports result_out_of_range both for overflow and for values that would come out denormal.
