@@ -18,5 +18,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/calcorixConfigVersion.cma
 install(FILES ${PROJECT_BINARY_DIR}/calcorixConfig.cmake
               ${PROJECT_BINARY_DIR}/calcorixConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/calcorix)
+# The prefix is found from where the .pc file lies, so `cmake --install --prefix` may move it.
+file(RELATIVE_PATH CALCORIX_PC_TO_PREFIX "/prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/prefix")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/calcorix.pc.in ${PROJECT_BINARY_DIR}/calcorix.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/calcorix.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
