@@ -151,6 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CaptureConsole(nullptr);
   if (!output.empty()) Fail("LoadSettings wrote", output);
   if (settings.configFilePath != path) Fail("configuration file path", settings.configFilePath);
+  if (settings.loopProblem != LoopProblem::None) Fail("a loop problem from the file", contents);
   const auto source = static_cast<int>(settings.inputSource);
   const auto unit = static_cast<int>(settings.angleUnit);
   const auto format = static_cast<int>(settings.outputFormat);

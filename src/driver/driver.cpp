@@ -1,5 +1,8 @@
 #include "driver/driver.hpp"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <string>
 
 #include "arith/checked.hpp"
@@ -10,7 +13,9 @@
 #include "platform/locale.hpp"
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
+#include "platform/signals.hpp"
 #include "platform/system.hpp"
+#include "settings/hints.hpp"
 #include "settings/random_seed.hpp"
 #include "settings/settings.hpp"
 #include "settings/switches.hpp"
@@ -20,12 +25,24 @@ namespace {
 
 constexpr int kStandardInput = 0;
 constexpr int kStandardOutput = 1;
+constexpr int kStandardError = 2;
 
-// The calculator's lines go to standard output as the program's own texts.
+// The calculator's lines go to standard output as the program's own texts; the sink remembers
+// whether any calculation failed, for -x.
 class ConsoleSink final : public LineSink {
  public:
-  void Line(std::string_view text, LineKind) override { WriteLine(text); }
+  void Line(std::string_view text, LineKind kind) override {
+    WriteLine(text);
+    if (kind != LineKind::Result) anyFailed = true;
+  }
+  bool anyFailed = false;
 };
+
+// Between two lines or loop passes: a noted SIGINT or SIGTERM ends the program now, after the
+// whole lines written so far.
+void EndIfSignalled() {
+  if (const int signal = PendingTerminationSignal()) EndBySignal(signal);
+}
 
 Options OptionsFrom(const Settings& settings) {
   Options options;
@@ -33,7 +50,12 @@ Options OptionsFrom(const Settings& settings) {
   options.outputFormat = settings.outputFormat;
   options.decimalPlaces = settings.decimalPlaces;
   options.decimalSeparator = DecimalSeparator();
-  options.seed = SeedFromEnvironment();
+  bool unusableSeed = false;
+  options.seed = SeedFromEnvironment(&unusableSeed);
+  if (unusableSeed) {
+    WriteDiagnostic("CALCORIX_SEED nie jest liczbą całkowitą od 0 do 18446744073709551615; " +
+                    std::string("ziarno RAN pochodzi z zegara."));
+  }
   return options;
 }
 
@@ -47,6 +69,7 @@ void RunLoop(Settings& settings, Calculator& calculator, LineSink& sink) {
   for (;;) {
     calculator.SetLoopValue(settings.loopValue);
     calculator.Evaluate(words, sink);
+    EndIfSignalled();
     // The loop value advances by repeated 80-bit addition, so rounding accumulates pass by pass.
     try {
       settings.loopValue = Add(settings.loopValue, settings.loopStep);
@@ -73,6 +96,7 @@ void RunStandardInput(Calculator& calculator, LineSink& sink) {
   std::string line;
   do {
     reader.ReadLine(line);
+    EndIfSignalled();
     // A failed read is no end of the input: nothing more is computed, and it is no success.
     if (reader.Failed()) EndProgram(1);
     if (IsComment(line)) {
@@ -83,18 +107,47 @@ void RunStandardInput(Calculator& calculator, LineSink& sink) {
       calculator.Evaluate(line, sink);
     }
   } while (!reader.AtEnd());
+  EndIfSignalled();
   if (reader.Failed()) EndProgram(1);
+}
+
+bool HasParameter(std::string_view wanted) {
+  const auto& parameters = Parameters();
+  return std::find(parameters.begin(), parameters.end(), wanted) != parameters.end();
+}
+
+// Standard input that the user evidently meant the program to read: a pipe or a file.
+bool InputIsPipeOrFile() {
+  struct stat status {};
+  return ::fstat(kStandardInput, &status) == 0 &&
+         (S_ISFIFO(status.st_mode) || S_ISREG(status.st_mode));
+}
+
+// Notes for a user at a terminal; nothing at all when standard error is no terminal.
+void WriteHints(const Settings& settings) {
+  if (!IsTerminal(kStandardError)) return;
+  for (const std::string& hint : settings.hints)
+    WriteDiagnostic(hint);
+  if (Parameters().empty() && settings.inputSource == InputSource::CommandLine &&
+      InputIsPipeOrFile()) {
+    WriteDiagnostic(UnreadInputHint());
+  }
 }
 
 }  // namespace
 
-void RunCalcorix() {
+int RunCalcorix() {
   PrepareArithmeticUnit();
-  BindConsole(kStandardOutput, IsTerminal(kStandardOutput) && LocaleUsesUtf8()
-                                   ? TextEncoding::Utf8
-                                   : TextEncoding::Cp852);
   Settings settings = LoadSettings();
-  if (SwitchPresent('?') || SwitchPresent('h')) PrintHelp();
+  BindConsole(kStandardOutput, StyleFor(settings.textMode, kStandardOutput));
+  BindDiagnostics(kStandardError, StyleFor(settings.textMode, kStandardError));
+  WriteHints(settings);
+  if (settings.loopProblem != LoopProblem::None) {
+    WriteLine(LoopProblemLine(settings.loopProblem));
+    EndProgram(LoopProblemStatus(settings.loopProblem));
+  }
+  if (SwitchPresent('?') || SwitchPresent('h') || HasParameter("--help")) PrintHelp();
+  if (HasParameter("--version")) PrintVersion();
   if (settings.graphRequested) {
     WriteLine("Rysowanie wykresów jeszcze nie zostało zaimplementowane.");
     EndProgram(0);
@@ -112,6 +165,7 @@ void RunCalcorix() {
     RunStandardInput(calculator, sink);
   }
   // Standard input together with a loop computes nothing.
+  return settings.errorStatus && sink.anyFailed ? 2 : 0;
 }
 
 }  // namespace calcorix

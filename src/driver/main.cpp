@@ -1,27 +1,34 @@
 #include <csignal>
+#include <new>
 
 #include "driver/driver.hpp"
 #include "platform/console.hpp"
 #include "platform/locale.hpp"
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
+#include "platform/signals.hpp"
 
 int main(int argc, char** argv) {
   using namespace calcorix;
   // A closed pipe must end the program through a failed write (status 1), not by a signal.
   std::signal(SIGPIPE, SIG_IGN);
+  NoteTerminationSignals();
   AdoptUserLocale();
   RecordProcessArguments(argc, argv);
-  int status = 0;
+  ProgramEnd end{0};
   try {
-    RunCalcorix();
-  } catch (const ProgramEnd& end) {
-    status = end.status;
+    end.status = RunCalcorix();
+  } catch (const ProgramEnd& programEnd) {
+    end = programEnd;
+  } catch (const std::bad_alloc&) {
+    // Out of memory: what is computed so far still goes out, and the run failed.
+    end.status = 1;
   }
   try {
     FlushConsole();
-  } catch (const ProgramEnd& end) {
-    return end.status;
+  } catch (const ProgramEnd& failedWrite) {
+    return failedWrite.status;
   }
-  return status;
+  if (end.signal != 0) RaiseWithDefaultAction(end.signal);
+  return end.status;
 }

@@ -50,6 +50,12 @@ void PrintBanner(const Settings& settings) {
   }
 }
 
+void PrintVersion() {
+  WriteLine(kTitle);
+  WriteLine(kNotice);
+  EndProgram(0);
+}
+
 void PrintHelp() {
   for (std::string_view line : kHelp)
     WriteLine(line);

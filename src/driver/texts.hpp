@@ -13,4 +13,7 @@ void PrintBanner(const Settings& settings);
 // The help screen; ends the program with status 0 (EndProgram), it does not return.
 [[noreturn]] void PrintHelp();
 
+// The banner's first two lines, the program and its version; ends the program with status 0.
+[[noreturn]] void PrintVersion();
+
 }  // namespace calcorix

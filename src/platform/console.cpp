@@ -5,7 +5,9 @@
 #include <cerrno>
 
 #include "platform/cp852.hpp"
+#include "platform/locale.hpp"
 #include "platform/program_end.hpp"
+#include "platform/system.hpp"
 
 namespace calcorix {
 namespace {
@@ -13,24 +15,64 @@ namespace {
 constexpr std::size_t kFlushThreshold = 1 << 16;
 
 int boundDescriptor = 1;
-TextEncoding boundEncoding = TextEncoding::Cp852;
+TextStyle boundStyle;
 std::string* captureSink = nullptr;
 std::string buffer;
 
-std::string& Target() {
-  return captureSink != nullptr ? *captureSink : buffer;
+int diagnosticsDescriptor = 2;
+TextStyle diagnosticsStyle;
+
+void AppendText(std::string_view text, TextStyle style, std::string& out) {
+  if (style.encoding == TextEncoding::Utf8) {
+    out.append(text);
+  } else {
+    AppendAsCp852(text, out);
+  }
+}
+
+void AppendLineEnd(TextStyle style, std::string& out) {
+  out.append(style.crLf ? "\r\n" : "\n");
 }
 
 void EndLine() {
-  Target().append("\r\n");
-  if (captureSink == nullptr && buffer.size() >= kFlushThreshold) FlushConsole();
+  if (captureSink != nullptr) {
+    captureSink->append("\r\n");
+    return;
+  }
+  AppendLineEnd(boundStyle, buffer);
+  if (buffer.size() >= kFlushThreshold) FlushConsole();
+}
+
+// Writes everything or fails; interruptions are retried.
+bool WriteAll(int descriptor, std::string_view bytes) {
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    written += static_cast<std::size_t>(n);
+  }
+  return true;
 }
 
 }  // namespace
 
-void BindConsole(int fileDescriptor, TextEncoding encoding) {
+TextStyle StyleFor(TextMode mode, int fileDescriptor) {
+  switch (mode) {
+    case TextMode::Utf8:
+      return {TextEncoding::Utf8, false};
+    case TextMode::Designed:
+      return {TextEncoding::Cp852, true};
+    case TextMode::Automatic:
+      break;
+  }
+  const bool utf8Terminal = IsTerminal(fileDescriptor) && LocaleUsesUtf8();
+  return {utf8Terminal ? TextEncoding::Utf8 : TextEncoding::Cp852, true};
+}
+
+void BindConsole(int fileDescriptor, TextStyle style) {
   boundDescriptor = fileDescriptor;
-  boundEncoding = encoding;
+  boundStyle = style;
   buffer.reserve(kFlushThreshold + 4096);
 }
 
@@ -39,32 +81,36 @@ void CaptureConsole(std::string* sink) {
 }
 
 void WriteLine(std::string_view text) {
-  if (boundEncoding == TextEncoding::Utf8 && captureSink == nullptr) {
-    buffer.append(text);
+  if (captureSink != nullptr) {
+    AppendAsCp852(text, *captureSink);
   } else {
-    AppendAsCp852(text, Target());
+    AppendText(text, boundStyle, buffer);
   }
   EndLine();
 }
 
 void WriteRawLine(std::string_view bytes) {
-  Target().append(bytes);
+  (captureSink != nullptr ? *captureSink : buffer).append(bytes);
   EndLine();
 }
 
 void FlushConsole() {
-  std::size_t written = 0;
-  while (written < buffer.size()) {
-    const ssize_t n = ::write(boundDescriptor, buffer.data() + written, buffer.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      // Closed pipe, full disk, bad descriptor: nothing more can reach the user.
-      buffer.clear();
-      EndProgram(1);
-    }
-    written += static_cast<std::size_t>(n);
-  }
+  const bool written = WriteAll(boundDescriptor, buffer);
   buffer.clear();
+  // Closed pipe, full disk, bad descriptor: nothing more can reach the user.
+  if (!written) EndProgram(1);
+}
+
+void BindDiagnostics(int fileDescriptor, TextStyle style) {
+  diagnosticsDescriptor = fileDescriptor;
+  diagnosticsStyle = style;
+}
+
+void WriteDiagnostic(std::string_view text) {
+  std::string line;
+  AppendText(text, diagnosticsStyle, line);
+  AppendLineEnd(diagnosticsStyle, line);
+  WriteAll(diagnosticsDescriptor, line);
 }
 
 }  // namespace calcorix

@@ -3,29 +3,51 @@
 #include <string>
 #include <string_view>
 
-// The process-wide output stream. Every line ends in CR LF. The program's own texts are UTF-8 in
-// the source and are written in the stream's encoding (code page 852 unless a UTF-8 terminal asks
-// otherwise); echoed input goes out byte for byte. Output is buffered; a failed write ends the
-// program with status 1 (EndProgram), quietly.
+// The process-wide output streams. The program's own texts are UTF-8 in the source and are
+// written in the stream's style: code page 852 with CR LF as designed, or UTF-8 (on a UTF-8
+// terminal, or when the user asks for it). Echoed input goes out byte for byte; only its line end
+// follows the style.
+//
+// Standard output is buffered; a failed write ends the program with status 1 (EndProgram),
+// quietly. Diagnostics go to standard error a line at a time, unbuffered, and never end anything.
 
 namespace calcorix {
 
 enum class TextEncoding { Cp852, Utf8 };
 
-// Binds the stream to an open file descriptor (the driver binds standard output).
-void BindConsole(int fileDescriptor, TextEncoding encoding);
+struct TextStyle {
+  TextEncoding encoding = TextEncoding::Cp852;
+  bool crLf = true;  // CR LF line ends; else LF alone
+};
+
+// What the user chooses with -e: automatic (UTF-8 on a UTF-8 terminal, else the designed bytes),
+// UTF-8 with LF everywhere, or the designed code page 852 with CR LF everywhere.
+enum class TextMode { Automatic, Utf8, Designed };
+
+// The style of the program's texts on this descriptor in this mode.
+TextStyle StyleFor(TextMode mode, int fileDescriptor);
+
+// Binds the output stream to an open file descriptor (the driver binds standard output).
+void BindConsole(int fileDescriptor, TextStyle style);
 
 // Tests: everything written from now on is appended to *sink (nullptr ends the capture).
-// Captured text is always code page 852, as a pipe would receive it.
+// Captured text is always code page 852 with CR LF, as a pipe receives it by default.
 void CaptureConsole(std::string* sink);
 
-// One line of the program's own text (UTF-8), encoded, then CR LF.
+// One line of the program's own text (UTF-8), encoded, then the line end.
 void WriteLine(std::string_view text);
 
-// One line of bytes exactly as given (echoed input), then CR LF.
+// One line of bytes exactly as given (echoed input), then the line end.
 void WriteRawLine(std::string_view bytes);
 
 // Writes out whatever is buffered. Called before the program waits for input and at its end.
 void FlushConsole();
+
+// Binds the diagnostics to a descriptor (the driver binds standard error).
+void BindDiagnostics(int fileDescriptor, TextStyle style);
+
+// One line of the program's own text on the diagnostics stream, at once. A failed write is
+// ignored: a note about something else must not end the program.
+void WriteDiagnostic(std::string_view text);
 
 }  // namespace calcorix

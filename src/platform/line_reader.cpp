@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/signals.hpp"
 #include "platform/text.hpp"
 
 namespace calcorix {
@@ -26,17 +27,22 @@ bool LineReader::Refill() {
       end_ = static_cast<std::size_t>(n);
       return true;
     }
-    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EINTR) {
+      // A signal that ends the program ends the waiting too; the caller looks at it next.
+      if (PendingTerminationSignal() != 0) break;
+      continue;
+    }
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
       // A descriptor someone made non-blocking: wait for data as a blocking one would.
       pollfd wanted{descriptor_, POLLIN, 0};
-      ::poll(&wanted, 1, -1);
+      if (::poll(&wanted, 1, -1) < 0 && PendingTerminationSignal() != 0) break;
       continue;
     }
     failed_ = n < 0;
-    endOfData_ = true;
-    return false;
+    break;
   }
+  endOfData_ = true;
+  return false;
 }
 
 int LineReader::Peek() {

@@ -32,18 +32,18 @@ const std::vector<std::string>& Parameters() {
   return parameters;
 }
 
-std::string LocateExecutable(const std::string& linkTarget, const std::string& programName,
+std::string LocateExecutable(const std::string& linkTarget, const std::string& argumentZero,
                              const char* searchPath) {
   if (!linkTarget.empty()) return linkTarget;
-  if (programName.find('/') != std::string::npos) return programName;
-  if (programName.empty() || searchPath == nullptr) return {};
+  if (argumentZero.find('/') != std::string::npos) return argumentZero;
+  if (argumentZero.empty() || searchPath == nullptr) return {};
   std::string_view rest = searchPath;
   for (;;) {
     const std::size_t colon = rest.find(':');
     const std::string_view folder = rest.substr(0, colon);
     std::string candidate = folder.empty() ? std::string(".") : std::string(folder);
     candidate += '/';
-    candidate += programName;
+    candidate += argumentZero;
     struct stat status {};
     if (::stat(candidate.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
         ::access(candidate.c_str(), X_OK) == 0) {

@@ -10,6 +10,7 @@ namespace calcorix {
 // std::exception and must never swallow the end of the program.
 struct ProgramEnd {
   int status;
+  int signal = 0;  // the signal that ends the program, once its output is written; 0 for none
 };
 
 [[noreturn]] void EndProgram(int status);

@@ -1,13 +1,14 @@
 #include <array>
 #include <cstddef>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/console.hpp"
 #include "platform/process.hpp"
-#include "platform/program_end.hpp"
 #include "settings/config_file.hpp"
+#include "settings/hints.hpp"
+#include "settings/keys.hpp"
 #include "settings/real_number.hpp"
 #include "settings/settings.hpp"
 #include "settings/switches.hpp"
@@ -27,38 +28,67 @@ std::string ConfigFilePathBeside(const std::string& executablePath) {
   return executablePath.substr(0, slash + 1) + std::string(kConfigFileName);
 }
 
-// The position of the whole text among the value letters (case ignored), if it is one of them.
-std::optional<std::size_t> ValueLetterIndex(const std::string& text, std::string_view letters) {
-  if (text.size() != 1) return std::nullopt;
-  const std::size_t index = letters.find(UpperAscii(text[0]));
-  if (index == std::string_view::npos) return std::nullopt;
-  return index;
+// $XDG_CONFIG_HOME/calcorix/calcorix.cfg, or ~/.config/calcorix/calcorix.cfg; empty when neither
+// variable says where that is. A relative XDG_CONFIG_HOME is ignored, as the convention asks.
+std::string UserConfigFilePath() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  std::string folder;
+  if (xdg != nullptr && xdg[0] == '/') {
+    folder = xdg;
+  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
+    folder = std::string(home) + "/.config";
+  } else {
+    return {};
+  }
+  return folder + "/calcorix/" + std::string(kConfigFileName);
+}
+
+// The first configuration file that exists, read; its path goes to the settings.
+ConfigFile FindConfigFile(Settings& settings) {
+  const std::string beside = ConfigFilePathBeside(ExecutablePath());
+  const char* named = std::getenv("CALCORIX_CONFIG");
+  for (const std::string& path :
+       {named != nullptr ? std::string(named) : std::string(), beside, UserConfigFilePath()}) {
+    if (path.empty()) continue;
+    ConfigFile config(path);
+    if (config.IsOpen()) {
+      settings.configFilePath = path;
+      return config;
+    }
+  }
+  settings.configFilePath = beside;
+  return ConfigFile();
 }
 
 // The switch's value when it names one of the choices; the file's only when the switch is
-// absent altogether.
+// absent altogether. An unusable value in the file is noted.
 template <class Value, std::size_t N>
-void ApplyLetterRule(const ConfigFile& config, char letter, std::string_view letters,
-                     const std::array<Value, N>& values, Value& field) {
+void ApplyLetterRule(Settings& settings, const ConfigFile& config, char letter,
+                     std::string_view letters, const std::array<Value, N>& values, Value& field) {
   if (const auto index = ValueLetterIndex(SwitchText(letter), letters)) field = values[*index];
-  if (SwitchPresent(letter)) return;
-  if (const auto index = ValueLetterIndex(config.ConfigText(letter), letters)) {
+  if (SwitchPresent(letter) || !config.ConfigKeyPresent(letter)) return;
+  const std::string text = config.ConfigText(letter);
+  if (const auto index = ValueLetterIndex(text, letters)) {
     field = values[*index];
+  } else {
+    settings.hints.push_back(
+        ConfigValueHint(settings.configFilePath, config.FindConfigKey(letter), letter, text));
   }
-}
-
-[[noreturn]] void EndWithLine(std::string_view line, int status) {
-  WriteLine(line);
-  EndProgram(status);
 }
 
 void LoadLoop(Settings& settings) {
   if (!SwitchPresent('l')) return;
   settings.loopEnabled = true;
   const std::string text = SwitchText('l');
-  if (text.empty()) EndWithLine("Musisz podać parametry pętli.", 0);
+  if (text.empty()) {
+    settings.loopProblem = LoopProblem::NoParameters;
+    return;
+  }
   const std::size_t firstColon = text.find(':');
-  if (firstColon == std::string::npos) EndWithLine("Błąd składni pętli.", 0);
+  if (firstColon == std::string::npos) {
+    settings.loopProblem = LoopProblem::NoColon;
+    return;
+  }
 
   const std::string_view startText = std::string_view(text).substr(0, firstColon);
   std::string_view rest = std::string_view(text).substr(firstColon + 1);
@@ -71,40 +101,86 @@ void LoadLoop(Settings& settings) {
   const std::optional<long double> start = ReadRealNumber(startText);
   const std::optional<long double> step = ReadRealNumber(stepText);
   const std::optional<long double> end = ReadRealNumber(rest);
-  if (!start || !step || !end) EndWithLine("Błędne parametry pętli.", 1);
+  if (!start || !step || !end) {
+    settings.loopProblem = LoopProblem::NotNumbers;
+    return;
+  }
   settings.loopStart = *start;
   settings.loopStep = *step;
   settings.loopEnd = *end;
   settings.loopValue = *start;
 }
 
-}  // namespace
-
-Settings LoadSettings() {
-  Settings settings;
-  settings.configFilePath = ConfigFilePathBeside(ExecutablePath());
-  // The count is 8 bits wide: with 256 words or more only (count modulo 256) are joined.
-  settings.expressionWordCount = static_cast<std::uint8_t>(CountExpressionWords());
-  const ConfigFile config(settings.configFilePath);
-
-  ApplyLetterRule(config, 'i', "CS",
-                  std::array{InputSource::CommandLine, InputSource::StandardInput},
-                  settings.inputSource);
-  ApplyLetterRule(config, 't', "DRG",
-                  std::array{AngleUnit::Degrees, AngleUnit::Radians, AngleUnit::Grads},
-                  settings.angleUnit);
-  ApplyLetterRule(
-      config, 'o', "DSEHOB",
-      std::array{OutputFormat::Decimal, OutputFormat::Scientific, OutputFormat::Exponential,
-                 OutputFormat::Hexadecimal, OutputFormat::Octal, OutputFormat::Binary},
-      settings.outputFormat);
-
-  // Modulo 256 keeps the low 8 bits of the 32-bit number: -1 gives 255, 300 gives 44.
+// -f: modulo 256 keeps the low 8 bits of the 32-bit number: -1 gives 255, 300 gives 44.
+void LoadDecimalPlaces(Settings& settings, const ConfigFile& config) {
   if (SwitchPresent('f')) {
     settings.decimalPlaces = static_cast<std::uint8_t>(SwitchInteger('f'));
   } else if (config.ConfigKeyPresent('f')) {
     settings.decimalPlaces = static_cast<std::uint8_t>(config.ConfigInteger('f'));
+    const std::string text = config.ConfigText('f');
+    if (!IsUsableValue('f', text)) {
+      settings.hints.push_back(
+          ConfigValueHint(settings.configFilePath, config.FindConfigKey('f'), 'f', text));
+    }
   }
+}
+
+// -x takes no value; with one, it is unusable and keeps the default.
+void LoadErrorStatus(Settings& settings, const ConfigFile& config) {
+  if (SwitchPresent('x')) {
+    settings.errorStatus = SwitchText('x').empty();
+  } else if (config.ConfigKeyPresent('x')) {
+    const std::string text = config.ConfigText('x');
+    settings.errorStatus = text.empty();
+    if (!text.empty()) {
+      settings.hints.push_back(
+          ConfigValueHint(settings.configFilePath, config.FindConfigKey('x'), 'x', text));
+    }
+  }
+}
+
+}  // namespace
+
+std::string_view LoopProblemLine(LoopProblem problem) {
+  switch (problem) {
+    case LoopProblem::NoParameters:
+      return "Musisz podać parametry pętli.";
+    case LoopProblem::NoColon:
+      return "Błąd składni pętli.";
+    case LoopProblem::NotNumbers:
+    case LoopProblem::None:
+      break;
+  }
+  return "Błędne parametry pętli.";
+}
+
+int LoopProblemStatus(LoopProblem problem) {
+  return problem == LoopProblem::NotNumbers ? 1 : 0;
+}
+
+Settings LoadSettings() {
+  Settings settings;
+  // The count is 8 bits wide: with 256 words or more only (count modulo 256) are joined.
+  settings.expressionWordCount = static_cast<std::uint8_t>(CountExpressionWords());
+  settings.hints = CommandLineHints();
+  const ConfigFile config = FindConfigFile(settings);
+
+  ApplyLetterRule(settings, config, 'i', kInputLetters,
+                  std::array{InputSource::CommandLine, InputSource::StandardInput},
+                  settings.inputSource);
+  ApplyLetterRule(settings, config, 't', kAngleLetters,
+                  std::array{AngleUnit::Degrees, AngleUnit::Radians, AngleUnit::Grads},
+                  settings.angleUnit);
+  ApplyLetterRule(
+      settings, config, 'o', kFormatLetters,
+      std::array{OutputFormat::Decimal, OutputFormat::Scientific, OutputFormat::Exponential,
+                 OutputFormat::Hexadecimal, OutputFormat::Octal, OutputFormat::Binary},
+      settings.outputFormat);
+  LoadDecimalPlaces(settings, config);
+  ApplyLetterRule(settings, config, 'e', kTextModeLetters,
+                  std::array{TextMode::Automatic, TextMode::Utf8, TextMode::Designed},
+                  settings.textMode);
+  LoadErrorStatus(settings, config);
 
   LoadLoop(settings);
   settings.graphRequested = SwitchPresent('p');

@@ -1,25 +1,34 @@
 #include "settings/random_seed.hpp"
 
+#include <charconv>
 #include <cstdlib>
 
 namespace calcorix {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+}  // namespace
 
 std::optional<std::uint64_t> ParseSeed(std::string_view text) {
-  if (text.empty() || text.size() > 20) return std::nullopt;
+  while (!text.empty() && IsBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back()))
+    text.remove_suffix(1);
   std::uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    const auto digit = static_cast<std::uint64_t>(c - '0');
-    if (value > (UINT64_MAX - digit) / 10) return std::nullopt;
-    value = value * 10 + digit;
-  }
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 
-std::optional<std::uint64_t> SeedFromEnvironment() {
+std::optional<std::uint64_t> SeedFromEnvironment(bool* unusable) {
   const char* text = std::getenv("CALCORIX_SEED");
-  if (text == nullptr) return std::nullopt;
-  return ParseSeed(text);
+  const std::optional<std::uint64_t> seed =
+      text != nullptr ? ParseSeed(text) : std::optional<std::uint64_t>();
+  if (unusable != nullptr) *unusable = text != nullptr && !seed;
+  return seed;
 }
 
 }  // namespace calcorix

@@ -5,7 +5,7 @@
 
 namespace calcorix {
 
-std::int32_t WholeNumberValue(std::string_view text) {
+std::optional<std::int32_t> ReadWholeNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
     ++i;
@@ -36,12 +36,16 @@ std::int32_t WholeNumberValue(std::string_view text) {
   const char* last = text.data() + text.size();
   std::uint64_t magnitude = 0;
   const auto [end, error] = std::from_chars(first, last, magnitude, base);
-  if (error != std::errc() || end != last) return 0;
+  if (error != std::errc() || end != last) return std::nullopt;
   const std::uint64_t limit = negative ? 0x80000000u : 0x7FFFFFFFu;
-  if (magnitude > limit) return 0;
+  if (magnitude > limit) return std::nullopt;
   const std::int64_t value =
       negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
   return static_cast<std::int32_t>(value);
+}
+
+std::int32_t WholeNumberValue(std::string_view text) {
+  return ReadWholeNumber(text).value_or(0);
 }
 
 }  // namespace calcorix

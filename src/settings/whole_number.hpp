@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace calcorix {
@@ -13,5 +14,8 @@ namespace calcorix {
 // range rather than -1. Anything else (an empty text, a prefix without digits, a blank after the
 // digits, a value out of range) gives 0. Raises nothing.
 std::int32_t WholeNumberValue(std::string_view text);
+
+// The same reading, telling a valid number apart from the 0 that stands for anything else.
+std::optional<std::int32_t> ReadWholeNumber(std::string_view text);
 
 }  // namespace calcorix

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -145,39 +146,72 @@ TEST_F(LoadSettingsTest, LoopParameters) {
   }
 }
 
-TEST_F(LoadSettingsTest, UnusableLoopParametersEndTheProgramWithOneLine) {
-  const std::string mustGive = "Musisz poda\x86 parametry p\xA9tli.\r\n";
-  const std::string syntax =
-      "B\x88\xA5"
-      "d sk\x88"
-      "adni p\xA9tli.\r\n";
-  const std::string wrong =
-      "B\x88\xA9"
-      "dne parametry p\xA9tli.\r\n";
+TEST_F(LoadSettingsTest, UnusableLoopParametersAreTold) {
+  const LoopProblem none = LoopProblem::None, empty = LoopProblem::NoParameters,
+                    syntax = LoopProblem::NoColon, wrong = LoopProblem::NotNumbers;
   const struct {
     Words parameters;
-    std::string output;
-    int status;
+    LoopProblem problem;
   } cases[] = {
-      {{"-l"}, mustGive, 0},     {{"-l''"}, mustGive, 0},          {{"-l", "-h"}, mustGive, 0},
-      {{"-l5"}, syntax, 0},      {{"-h", "-l5", "-p"}, syntax, 0}, {{"-l1:x:3"}, wrong, 1},
-      {{"-l1:2"}, wrong, 1},     {{"-l1:2:3:4"}, wrong, 1},        {{"-l:1:2"}, wrong, 1},
-      {{"-l1:2:"}, wrong, 1},    {{"-l1e5000:1:2"}, wrong, 1},     {{"-l1:1:-1e5000"}, wrong, 1},
-      {{"-l1:inf:2"}, wrong, 1}, {{"-l1,5:1:2"}, wrong, 1},
+      {{"-l"}, empty},
+      {{"-l''"}, empty},
+      {{"-l", "-h"}, empty},
+      {{"-l5"}, syntax},
+      {{"-h", "-l5", "-p"}, syntax},
+      {{"-l1:x:3"}, wrong},
+      {{"-l1:2"}, wrong},
+      {{"-l1:2:3:4"}, wrong},
+      {{"-l:1:2"}, wrong},
+      {{"-l1:2:"}, wrong},
+      {{"-l1e5000:1:2"}, wrong},
+      {{"-l1:1:-1e5000"}, wrong},
+      {{"-l1:inf:2"}, wrong},
+      {{"-l1,5:1:2"}, wrong},
+      {{"-l1:1:2"}, none},
   };
   for (const auto& c : cases) {
     SetParameters(c.parameters);
     std::string output;
     CaptureConsole(&output);
-    std::optional<int> status;
-    try {
-      static_cast<void>(LoadSettings());
-    } catch (const ProgramEnd& end) {
-      status = end.status;
-    }
+    const Settings settings = LoadSettings();
     CaptureConsole(nullptr);
-    EXPECT_EQ(status, c.status) << c.parameters.front();
-    EXPECT_EQ(output, c.output) << c.parameters.front();
+    EXPECT_EQ(settings.loopProblem, c.problem) << c.parameters.front();
+    EXPECT_EQ(output, "") << c.parameters.front();
+  }
+  EXPECT_EQ(LoopProblemLine(empty), "Musisz podać parametry pętli.");
+  EXPECT_EQ(LoopProblemLine(syntax), "Błąd składni pętli.");
+  EXPECT_EQ(LoopProblemLine(wrong), "Błędne parametry pętli.");
+  EXPECT_EQ(LoopProblemStatus(empty), 0);
+  EXPECT_EQ(LoopProblemStatus(syntax), 0);
+  EXPECT_EQ(LoopProblemStatus(wrong), 1);
+}
+
+TEST_F(LoadSettingsTest, TextModeAndErrorStatusComeFromTheSwitchElseTheFile) {
+  const struct {
+    Words parameters;
+    std::optional<std::string> config;
+    TextMode mode;
+    bool errorStatus;
+  } cases[] = {
+      {{}, std::nullopt, TextMode::Automatic, false},
+      {{"-eu"}, std::nullopt, TextMode::Utf8, false},
+      {{"-ED"}, "-eu\n", TextMode::Designed, false},
+      {{"-ex"}, "-eu\n", TextMode::Automatic, false},  // unusable: the default, not the file
+      {{}, "-eU\n-x\n", TextMode::Utf8, true},
+      {{"-x"}, std::nullopt, TextMode::Automatic, true},
+      {{"-x1"}, "-x\n", TextMode::Automatic, false},  // -x takes no value
+      {{}, "-x \n", TextMode::Automatic, false},
+  };
+  for (const auto& c : cases) {
+    if (c.config) {
+      WriteConfig(*c.config);
+    } else {
+      std::filesystem::remove(ConfigPath());
+    }
+    SetParameters(c.parameters);
+    const Settings settings = LoadSettings();
+    EXPECT_EQ(settings.textMode, c.mode) << testing::PrintToString(c.parameters);
+    EXPECT_EQ(settings.errorStatus, c.errorStatus) << testing::PrintToString(c.parameters);
   }
 }
 
