@@ -219,6 +219,20 @@ TEST(Rulings, D4AndD14OnTextsThatSkippedTheParenthesisCheck) {
   }
 }
 
+// Ruling D20 through the passes: the tiny results are written back with 15 decimals.
+TEST(Rulings, D20NegativeWholePowersThatLeaveTheRange) {
+  ExpectRows({
+      {"2^-16400", "", Kind::Value, 0, 0},
+      {"3^-10000", "", Kind::Value, 0, 0},
+      {"10^(0-5000)", "", Kind::Value, 0, 0},
+      {"(0-2)^(0-16401)", "", Kind::Value, 0, 0},
+      {"0.5^(0-20000)", "", Kind::Overflow, 0, 0},
+      {"0.5^-16383/2", "", Kind::Value, 2.9743287383930794e4931L, 1e-16L},
+      {"2^-10", "", Kind::Value, 0.0009765625L, 0},
+      {"0^(0-2)", "", Kind::DivByZero, 0, 0},
+  });
+}
+
 TEST(Rulings, D5FactorialBeyond170AndBelow0) {
   ExpectRows({
       {"171!", "", Kind::Value, 1.241018070217667823e309L, 1e-16L},
