@@ -203,7 +203,8 @@ TEST(Rulings, D4AndD14OnTextsThatSkippedTheParenthesisCheck) {
     long double value;
   };
   const DirectRow rows[] = {
-      {[] { return ComputeText("2*(3"); }, kFormulaErrorLine, 2},    // the left operand stays
+      {[] { return ComputeText("2*(3"); }, kFormulaErrorLine, 0},    // "*" took its left operand
+      {[] { return ComputeText("2/(3"); }, kFormulaErrorLine, 2},    // "/" reads its divisor first
       {[] { return ComputeText("1+(1/0"); }, kFormulaErrorLine, 1},  // the group is never computed
       {[] { return ComputeText("(((2"); }, kFormulaErrorLine, 0},
       {[] { return ComputeText(""); }, "", 0},
@@ -217,6 +218,36 @@ TEST(Rulings, D4AndD14OnTextsThatSkippedTheParenthesisCheck) {
     EXPECT_EQ(o.console, row.console);
     EXPECT_EQ(o.value, row.value);
   }
+}
+
+// "*" takes its left operand before it reads the right one, also when the right one is a group
+// whose ")" is missing; "/" reads its divisor, number or group, first. Such texts come from the
+// scanner, which stops at a name it does not know: SI(2*(Q)) computes "2*(".
+TEST(Expressions, StarTakesItsLeftOperandBeforeAGroupThatDoesNotClose) {
+  struct DirectRow {
+    const char* text;
+    long double value;
+  };
+  const DirectRow rows[] = {
+      {"2*(", 0},     {"2*(3", 0},      {"1+2*(3", 1},    {"5-5*(", 5},   {"2*-(3", 0},
+      {"2*--(", 0},   {"3+4*(1)*(", 3}, {"2/(", 2},       {"2/(3", 2},    {"1+2/-(3", 3},
+      {"2/(1)/(", 2}, {"(2*(", 0},      {"2*(3)+4*(", 6}, {"8/(2)*(", 0},
+  };
+  for (const DirectRow& row : rows) {
+    formulaValid = true;
+    const Outcome o = Observe([&] { return ComputeText(row.text); });
+    EXPECT_EQ(o.kind, Kind::Value) << row.text;
+    EXPECT_EQ(o.console, kFormulaErrorLine) << row.text;
+    EXPECT_EQ(o.value, row.value) << row.text;
+  }
+  // The order also decides which error comes first: the left operand's overflow before anything
+  // in the group; the error of a divisor group before the left operand.
+  ExpectRows({
+      {"1E5000*(1/0)", "", Kind::Overflow, 0, 0},
+      {"1E5000*(2**3)", "", Kind::Overflow, 0, 0},
+      {"1E5000/(1/0)", "", Kind::DivByZero, 0, 0},
+      {"1E5000/(2**3)", kFormula, Kind::Overflow, 0, 0},
+  });
 }
 
 // Ruling D20 through the passes: the tiny results are written back with 15 decimals.
