@@ -14,6 +14,22 @@ inline long double Exp(long double x) {
   return Checked([](long double v) { return expl(v); }, x);
 }
 
+// e^x - 1 without the cancellation of Exp(x) - 1 near 0.
+inline long double ExpMinusOne(long double x) {
+  return Checked([](long double v) { return expm1l(v); }, x);
+}
+
+// base^exponent as the library computes it in one step, correctly signed for a negative base with
+// a whole exponent.
+inline long double Power(long double base, long double exponent) {
+  return Checked([](long double b, long double e) { return powl(b, e); }, base, exponent);
+}
+
+// x - n * divisor for the whole n that truncates x / divisor: exact, whatever the magnitude of x.
+inline long double Remainder(long double x, long double divisor) {
+  return Checked([](long double v, long double d) { return fmodl(v, d); }, x, divisor);
+}
+
 inline long double Ln(long double x) {
   return Checked([](long double v) { return logl(v); }, x);
 }

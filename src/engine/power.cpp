@@ -24,10 +24,10 @@ long double Power(long double base, long double exponent) {
   throw EInvalidArgument();
 }
 
-long double IntPower(long double base, std::int32_t exponent) {
-  if (base == 0.0L && exponent == 0) throw EInvalidArgument();
-  // 64 bits: the magnitude of -2^31 does not fit in 32.
-  std::int64_t k = exponent < 0 ? -static_cast<std::int64_t>(exponent) : exponent;
+namespace {
+
+// base^k for k >= 0 by repeated squaring. Errors: EOverflow.
+long double RepeatedSquaring(long double base, std::int64_t k) {
   long double result = 1.0L;
   while (k > 0) {
     while (k % 2 == 0) {
@@ -37,7 +37,29 @@ long double IntPower(long double base, std::int32_t exponent) {
     --k;
     result = Mul(result, base);
   }
-  return exponent < 0 ? Div(1.0L, result) : result;
+  return result;
+}
+
+}  // namespace
+
+long double IntPower(long double base, std::int32_t exponent) {
+  if (base == 0.0L && exponent == 0) throw EInvalidArgument();
+  if (exponent >= 0) return RepeatedSquaring(base, exponent);
+  // 64 bits: the magnitude of -2^31 does not fit in 32.
+  const std::int64_t k = -static_cast<std::int64_t>(exponent);
+  if (base == 0.0L) return Div(1.0L, RepeatedSquaring(base, k));
+  // When b^k has left the normal range (it overflowed, or fell to a denormal or 0), 1 / b^k is 0,
+  // infinite or short of bits, while the true b^-k may be representable (2^-16400, a denormal) or
+  // overflow where 1 / 0 would claim a division by zero (0.5^-20000). The library's power gives
+  // b^-k in one rounding then.
+  long double product;
+  try {
+    product = RepeatedSquaring(base, k);
+  } catch (const EOverflow&) {
+    return steps::Power(base, exponent);
+  }
+  if (!std::isnormal(product)) return steps::Power(base, exponent);
+  return Div(1.0L, product);
 }
 
 }  // namespace calcorix

@@ -1,5 +1,6 @@
 #include "engine/product_pass.hpp"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,36 +70,44 @@ bool IsDigitOrPoint(char c) {
 
 long double ProductPassOver(std::string_view text, const GroupEnds& ends, FormulaState& state);
 
+bool StartsOperand(std::string_view text, std::size_t position) {
+  return position < text.size() && (IsNumberChar(text[position]) || text[position] == '(');
+}
+
+// What StartsOperand found at position: a number run, or a group computed by this pass (the right
+// operand of "*" and "/", and a group standing alone). A group without its ")" is a formula error
+// (ruling D4): nullopt.
+std::optional<long double> ReadOperand(std::string_view text, std::size_t& position,
+                                       const GroupEnds& ends, FormulaState& state) {
+  if (text[position] != '(') return ReadNumberAt(text, position);
+  std::string_view group;
+  if (!TakeGroup(text, position, ends, group, state)) return std::nullopt;
+  return ProductPassOver(group, ends, state);
+}
+
 // The "*" or "/" at text[position]. Appends the result to `sum`, or reports a formula error
-// (which moves position to the end of the text).
+// (which moves position to the end of the text). "*" takes its left operand before it reads the
+// right one; "/" reads its divisor first. So "2*(" has already given up its 2 when the missing ")"
+// stops the pass, while "2/(" keeps it.
 void ApplyProductOperator(std::string_view text, std::size_t& position, const GroupEnds& ends,
                           std::string& sum, FormulaState& state) {
   const bool divide = text[position] == '/';
   ++position;
   const int sign = ReadSigns(text, position);
-  long double result;
-  if (position < text.size() && IsNumberChar(text[position])) {
-    if (divide) {
-      const long double divisor = ReadNumberAt(text, position);
-      result = Div(WithSign(sign, TakeLastNumber(sum)), divisor);
-    } else {
-      const long double left = WithSign(sign, TakeLastNumber(sum));
-      result = Mul(left, ReadNumberAt(text, position));
-    }
-  } else if (position < text.size() && text[position] == '(') {
-    std::string_view group;
-    // Found before the left operand is taken, so a missing ")" leaves the built text whole.
-    if (!TakeGroup(text, position, ends, group, state)) return;
-    if (divide) {
-      const long double divisor = WithSign(sign, ProductPassOver(group, ends, state));
-      result = Div(TakeLastNumber(sum), divisor);
-    } else {
-      const long double left = WithSign(sign, TakeLastNumber(sum));
-      result = Mul(left, ProductPassOver(group, ends, state));
-    }
-  } else {
+  if (!StartsOperand(text, position)) {
     ReportFormulaError(state, text, position);
     return;
+  }
+  long double result;
+  if (divide) {
+    const std::optional<long double> divisor = ReadOperand(text, position, ends, state);
+    if (!divisor) return;
+    result = Div(WithSign(sign, TakeLastNumber(sum)), *divisor);
+  } else {
+    const long double left = WithSign(sign, TakeLastNumber(sum));
+    const std::optional<long double> right = ReadOperand(text, position, ends, state);
+    if (!right) return;
+    result = Mul(left, *right);
   }
   AppendSubstitutedValue(sum, result);
 }
@@ -110,9 +119,8 @@ long double ProductPassOver(std::string_view text, const GroupEnds& ends, Formul
   while (position < text.size()) {
     const char c = text[position];
     if (c == '(') {
-      std::string_view group;
-      if (TakeGroup(text, position, ends, group, state)) {
-        AppendSubstitutedValue(sum, ProductPassOver(group, ends, state));
+      if (const std::optional<long double> value = ReadOperand(text, position, ends, state)) {
+        AppendSubstitutedValue(sum, *value);
       }
     } else if (c == '*' || c == '/') {
       ApplyProductOperator(text, position, ends, sum, state);

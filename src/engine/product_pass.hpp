@@ -16,7 +16,9 @@ namespace calcorix {
 // Formula errors (ReportFormulaError; the pass stops and gives SumPass of what it has built):
 // "*" or "/" not followed, after its signs, by NumberChars or "(", any character the pass does
 // not know (")", "^", "!", "E" at the start of a run, letters, blanks, control bytes), and a "("
-// whose ")" is missing (ruling D4).
+// whose ")" is missing (ruling D4). Operands are taken in the order below, so after "*(" with its
+// ")" missing the left operand is already gone from the built text ("2*(" gives 0), while after
+// "/(" it is still there ("2/(" gives 2).
 //
 // Errors, in the order the steps run ("*": left operand, right operand, product; "/" by a number:
 // divisor, left operand, quotient; "/" by a group: group, left operand, quotient):

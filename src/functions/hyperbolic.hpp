@@ -5,13 +5,16 @@
 
 namespace calcorix {
 
-// (e^x - e^(-x)) / 2 and (e^(-x) + e^x) / 2. Both exponentials are computed, so either function
-// raises EOverflow once |x| is beyond about 11356.5, whatever the sign of x.
+// SINH: for 0 < |x| < 1, (E + E / (E + 1)) / 2 with E = e^|x| - 1 (expm1) and the sign of x, which
+// keeps every digit down to the smallest x (SINH(1E-20) is 1E-20); otherwise (e^x - e^(-x)) / 2.
+// COSH: (e^(-x) + e^x) / 2. Both exponentials are computed, so either function raises EOverflow
+// once |x| is beyond about 11356.5, whatever the sign of x.
 long double SINH(long double x);
 long double COSH(long double x);
 
-// SINH(x) / COSH(x) and COSH(x) / SINH(x). Errors: EOverflow beyond |x| of about 11356.5 (so
-// TANH(12000) is an error, not 1); COTH(0) is EDivByZero.
+// SINH(x) / COSH(x) and COSH(x) / SINH(x); for |x| >= 64, where both are 1 in every bit, exactly 1
+// with the sign of x, so TANH(12000) is 1 and COTH(-1E4000) is -1. Errors: COTH(0) is EDivByZero;
+// COTH of a denormal x overflows (its value is beyond the 80-bit range).
 long double TANH(long double x);
 long double COTH(long double x);
 

@@ -308,6 +308,46 @@ TEST(Cli, TheConfigurationFileIsOpenedOnce) {
   EXPECT_LE(looks, 2);  // the look at what the name is, then the open
 }
 
+// Rulings D18 to D20 and the reading of "*(", as a user sees them. References: mpmath at 50
+// digits; 1E300 (ten multiplied in 300 times) is 208 modulo 360, and sin 208 degrees is
+// -0.46947156278589077596.
+TEST(Cli, MendedResults) {
+  const std::string divByZero = "Błąd: dzielenie przez zero.";
+  const std::string formula = "Błąd w formule";
+  const std::string general = "Błąd w formule.";
+  RunCases({
+      {"D18 degrees",
+       {"-td", "-is"},
+       "SIN(180)\nCOS(90)\nCOS(270)\nSIN(0-360)\nCOS(180)\nSIN(30)\nSIN(150)\nTAN(45)\n"
+       "TAN(90)\nSEC(270)\nCOT(180)\nCSC(360)\nSIN(1E300)\nSIN(0-0)\n",
+       {},
+       Lines({"0", "0", "0", "0", "-1", "0.5", "0.5", "1", divByZero, divByZero, divByZero,
+              divByZero, "-0.469471562785891", "0"})},
+      {"D18 grads",
+       {"-tg", "-is"},
+       "SIN(1E10)\nCOS(100)\nSIN(200)\nTAN(100)\nSIN(250)\n",
+       {},
+       Lines({"0", "0", "0", divByZero, "-0.707106781186548"})},
+      {"D18 radians unchanged", {"TAN(PI/2)"}, "", {}, Lines({"1614801403666994.4"})},
+      {"D19",
+       {"-is"},
+       "TANH(12000)\nCOTH(0-12000)\nTANH(0-1E4000)\nCOTH(1E-20)\nCOTH(1E-19)\nCOTH(1E-10)\n"
+       "COTH(0)\n",
+       {},
+       Lines({"1", "-1", "-1", "1E20", "1E19", "10000000000", divByZero})},
+      {"D20",
+       {"-is"},
+       "2^-16400\n3^-10000\n10^(0-5000)\n(0-2)^(0-16401)\n0.5^(0-20000)\n2^-10\n",
+       {},
+       Lines({"0", "0", "0", "-0", general, "0.0009765625"})},
+      {"a group after * without its )",
+       {"-is"},
+       "SI(2*(Q))\nLN(3*(Q))\nSI(5-5*(Q))\nSI(2/(Q))\n",
+       {},
+       Lines({formula, general, formula, divByZero, formula, formula})},
+  });
+}
+
 TEST(Cli, HostileInput) {
   std::string megabyteLine(3 << 20, '1');
   RunCases({
@@ -350,7 +390,8 @@ TEST(Cli, AUtf8TerminalGetsUtf8AndEverythingElseCodePage852) {
   }
 }
 
-// A program that feeds one line and waits for its answer before the next gets each answer at once.
+// A program that feeds one line and waits for its answer before the next gets each answer at
+// once.
 TEST(Cli, EachAnswerArrivesBeforeTheNextLineIsAwaited) {
   Installed installed(std::nullopt);
   int in[2], out[2];

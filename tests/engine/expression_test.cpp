@@ -196,7 +196,9 @@ TEST(Rulings, D4AndD14OnTextsThatSkippedTheParenthesisCheck) {
   };
   const DirectRow rows[] = {
       {[](FormulaState& s) { return ComputeText("2*(3", s); }, kFormulaErrorLine,
-       2},  // the left operand stays
+       0},  // "*" took its left operand
+      {[](FormulaState& s) { return ComputeText("2/(3", s); }, kFormulaErrorLine,
+       2},  // "/" reads its divisor first
       {[](FormulaState& s) { return ComputeText("1+(1/0", s); }, kFormulaErrorLine,
        1},  // the group is never computed
       {[](FormulaState& s) { return ComputeText("(((2", s); }, kFormulaErrorLine, 0},
@@ -210,6 +212,49 @@ TEST(Rulings, D4AndD14OnTextsThatSkippedTheParenthesisCheck) {
     EXPECT_EQ(o.printed, row.printed);
     EXPECT_EQ(o.value, row.value);
   }
+}
+
+// "*" takes its left operand before it reads the right one, also when the right one is a group
+// whose ")" is missing; "/" reads its divisor, number or group, first. Such texts come from the
+// scanner, which stops at a name it does not know: SI(2*(Q)) computes "2*(".
+TEST(Expressions, StarTakesItsLeftOperandBeforeAGroupThatDoesNotClose) {
+  struct DirectRow {
+    const char* text;
+    long double value;
+  };
+  const DirectRow rows[] = {
+      {"2*(", 0},     {"2*(3", 0},      {"1+2*(3", 1},    {"5-5*(", 5},   {"2*-(3", 0},
+      {"2*--(", 0},   {"3+4*(1)*(", 3}, {"2/(", 2},       {"2/(3", 2},    {"1+2/-(3", 3},
+      {"2/(1)/(", 2}, {"(2*(", 0},      {"2*(3)+4*(", 6}, {"8/(2)*(", 0},
+  };
+  for (const DirectRow& row : rows) {
+    const Observed o = ObserveFormula([&](FormulaState& s) { return ComputeText(row.text, s); });
+    EXPECT_EQ(o.kind, Kind::Value) << row.text;
+    EXPECT_EQ(o.printed, kFormulaErrorLine) << row.text;
+    EXPECT_EQ(o.value, row.value) << row.text;
+  }
+  // The order also decides which error comes first: the left operand's overflow before anything
+  // in the group; the error of a divisor group before the left operand.
+  ExpectRows({
+      {"1E5000*(1/0)", "", Kind::Overflow, 0, 0},
+      {"1E5000*(2**3)", "", Kind::Overflow, 0, 0},
+      {"1E5000/(1/0)", "", Kind::DivByZero, 0, 0},
+      {"1E5000/(2**3)", kFormula, Kind::Overflow, 0, 0},
+  });
+}
+
+// Ruling D20 through the passes: the tiny results are written back with 15 decimals.
+TEST(Rulings, D20NegativeWholePowersThatLeaveTheRange) {
+  ExpectRows({
+      {"2^-16400", "", Kind::Value, 0, 0},
+      {"3^-10000", "", Kind::Value, 0, 0},
+      {"10^(0-5000)", "", Kind::Value, 0, 0},
+      {"(0-2)^(0-16401)", "", Kind::Value, 0, 0},
+      {"0.5^(0-20000)", "", Kind::Overflow, 0, 0},
+      {"0.5^-16383/2", "", Kind::Value, 2.9743287383930794e4931L, 1e-16L},
+      {"2^-10", "", Kind::Value, 0.0009765625L, 0},
+      {"0^(0-2)", "", Kind::DivByZero, 0, 0},
+  });
 }
 
 TEST(Rulings, D5FactorialBeyond170AndBelow0) {

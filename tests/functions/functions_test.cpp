@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <limits>
 
+#include "arith/checked.hpp"
 #include "arith/constants.hpp"
+#include "arith/math_steps.hpp"
 #include "evaluate.hpp"
 #include "functions/elementary.hpp"
 
@@ -148,11 +150,11 @@ TEST(Functions, HyperbolicFunctionsAndTheirInverses) {
       {"COSH(", -11357, kOverflow},
       {"TANH(", 0, kValue, 0},
       {"TANH(", 1, kValue, 0.7615941559557648881194583L, 8},
-      {"TANH(", 12000, kOverflow},
-      {"TANH(", -12000, kOverflow},
+      {"TANH(", 12000, kValue, 1},  // ruling D19: no overflow
+      {"TANH(", -12000, kValue, -1},
       {"COTH(", 1, kValue, 1.313035285499331303636161L, 8},
       {"COTH(", 0, kDivByZero},
-      {"COTH(", 12000, kOverflow},
+      {"COTH(", 12000, kValue, 1},
       {"ASINH(", 0, kValue, 0},
       {"ASINH(", 1, kValue, 0.8813735870195430252326093L, 4},
       {"ASINH(", -1, kValue, -0.8813735870195430252326093L, 4},
@@ -171,6 +173,53 @@ TEST(Functions, HyperbolicFunctionsAndTheirInverses) {
       {"ATANH(", -2, kInvalid},
   };
   CheckCases(cases);
+}
+
+// Ruling D19. References: mpmath at 50 digits.
+TEST(Functions, D19SinhTanhAndCothWithoutCancellationOrSpuriousOverflow) {
+  const Case cases[] = {
+      // Below 1 in magnitude SINH goes through expm1: every digit down to denormals.
+      {"SINH(", 0.5L, kValue, 0.5210953054937473616224256L, 2},
+      {"SINH(", -0.5L, kValue, -0.5210953054937473616224256L, 2},
+      {"SINH(", 0.25L, kValue, 0.2526123168081683079141252L, 2},
+      {"SINH(", 0.999L, kValue, 1.173658700352451883029023L, 2},
+      {"SINH(", 1E-10L, kValue, 1.000000000000000000020045E-10L, 1},
+      {"SINH(", 1E-20L, kValue, 1.000000000000000000034164E-20L, 1},  // was 0
+      {"SINH(", -1E-30L, kValue, -1.00000000000000000003169E-30L, 1},
+      {"SINH(", 1E-4940L, kValue, 1E-4940L},  // a denormal is its own SINH
+      {"SINH(", -1E-4940L, kValue, -1E-4940L},
+      // Near 0 COTH is about 1/x: it was 8 % off at 1E-19 and divided by zero at 1E-20.
+      {"COTH(", 1E-19L, kValue, 10000000000000000000.09917L, 2},
+      {"COTH(", 1E-10L, kValue, 9999999999.999999999849554L, 2},
+      {"COTH(", -1E-10L, kValue, -9999999999.999999999849554L, 2},
+      {"COTH(", 1E-20L, kValue, 99999999999999999996.5836L, 2},
+      {"COTH(", 0.5L, kValue, 2.163953413738652848770004L, 8},
+      {"COTH(", -0.0L, kDivByZero},
+      {"COTH(", 1E-4940L, kOverflow},  // about 1E4940
+      {"TANH(", 1E-10L, kValue, 1.000000000000000000015045E-10L, 2},
+      {"TANH(", 1E-20L, kValue, 1.000000000000000000034164E-20L, 2},
+      {"TANH(", 0.5L, kValue, 0.4621171572600097585023185L, 8},
+      {"TANH(", 20, kValue, 0.9999999999999999915032915L, 2},
+      // From 64 on exactly 1 with the sign of x, for every finite x.
+      {"TANH(", 64, kValue, 1},
+      {"TANH(", -64, kValue, -1},
+      {"TANH(", -1E4000L, kValue, -1},
+      {"COTH(", 64, kValue, 1},
+      {"COTH(", -12000, kValue, -1},
+      {"COTH(", 1E4932L, kValue, 1},
+      // Outside the three functions' new ranges, nothing changes.
+      {"SINH(", 11357, kOverflow},
+      {"COSH(", 1E-20L, kValue, 1},
+  };
+  CheckCases(cases);
+}
+
+// From 1 on, and at 0, SINH keeps (e^x - e^(-x)) / 2, bit for bit; -0 gives +0 as before.
+TEST(Functions, D19SinhKeepsItsFormulaFromOneOn) {
+  for (const long double x : {1.0L, -1.0L, 1.5L, -7.25L, 100.0L, 11356.0L, 0.0L, -0.0L}) {
+    const long double formula = Div(Sub(steps::Exp(x), steps::Exp(-x)), 2);
+    EXPECT_TRUE(WithinUlps(Evaluate("SINH(", x).value, formula, 0)) << "SINH(" << x << ")";
+  }
 }
 
 TEST(Functions, ThePiConstantEntersAsItsExactBits) {
