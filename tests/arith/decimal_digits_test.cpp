@@ -9,7 +9,7 @@
 
 #include "arith/float80.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 // The oracle: the C++ library's exact scientific text of x with `precision` digits after the
@@ -205,4 +205,4 @@ TEST(AppendFixed, PlacesThePointAndPadsWithZeros) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

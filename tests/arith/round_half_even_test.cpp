@@ -8,7 +8,7 @@
 
 #include "arith/errors.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 TEST(RoundHalfEven, SendsTiesToTheEvenNeighbour) {
@@ -56,4 +56,4 @@ TEST(RoundHalfEven, RaisesInvalidOperationOutsideTheInt64Range) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

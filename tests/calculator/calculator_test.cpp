@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 // Options field by field (designated initializers that leave fields out make some compilers warn).
@@ -217,4 +217,4 @@ TEST(Calculator, LeavesTheCallersArithmeticUnitAsItWas) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

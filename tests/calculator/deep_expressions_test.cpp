@@ -8,7 +8,7 @@
 
 #include "calcorix/calculator.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 std::string Repeat(const std::string& part, int count) {
@@ -60,4 +60,4 @@ TEST(Hostile, DeepestExpressionsComputeThroughTheResultPrinter) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

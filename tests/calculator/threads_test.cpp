@@ -9,7 +9,7 @@
 
 #include "calcorix/calculator.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 // 100,000 expressions that touch every part of a calculation: functions in the angle unit,
@@ -77,4 +77,4 @@ TEST(Threads, TwoThreadsGiveWhatOneThreadGives) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -15,7 +15,7 @@
 #include "program_lines.hpp"
 #include "run_process.hpp"
 
-namespace calcorix::testing {
+namespace calcorix::test {
 
 class Installed {
  public:
@@ -45,4 +45,4 @@ class Installed {
   std::filesystem::path binary_;
 };
 
-}  // namespace calcorix::testing
+}  // namespace calcorix::test

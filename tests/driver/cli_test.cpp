@@ -13,15 +13,8 @@
 
 #include "cli_support.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
-
-using testing::Installed;
-using testing::Lines;
-using testing::OutputTarget;
-using testing::ProcessOptions;
-using testing::ProcessResult;
-using testing::RunProcess;
 
 struct CliCase {
   const char* name;
@@ -262,15 +255,15 @@ TEST(Cli, StandardInput) {
 TEST(Cli, StandardInputThatCannotBeReadIsAFailure) {
   const struct {
     const char* name;
-    testing::InputSource source;
+    InputSource source;
     std::string input;
     std::string expected;
     int exitStatus;
   } cases[] = {
-      {"a directory", testing::InputSource::Directory, "", "", 1},
-      {"closed", testing::InputSource::Closed, "", "", 1},
-      {"the end of the data", testing::InputSource::Pipe, "2+2\n", Lines({"4"}), 0},
-      {"no data at all", testing::InputSource::Pipe, "", Lines({"0"}), 0},
+      {"a directory", InputSource::Directory, "", "", 1},
+      {"closed", InputSource::Closed, "", "", 1},
+      {"the end of the data", InputSource::Pipe, "2+2\n", Lines({"4"}), 0},
+      {"no data at all", InputSource::Pipe, "", Lines({"0"}), 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -448,4 +441,4 @@ TEST(Cli, OutputFailuresEndQuietlyWithStatusOne) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

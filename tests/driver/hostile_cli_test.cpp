@@ -17,15 +17,10 @@
 
 #include "cli_support.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Installed;
-using testing::Lines;
-using testing::OutputTarget;
-using testing::ProcessOptions;
-using testing::ProcessResult;
 
 #if defined(__SANITIZE_ADDRESS__)
 // The binary is built the same way: ASan reserves terabytes of shadow memory and has big frames.
@@ -226,4 +221,4 @@ TEST(HostileCli, DeepNestingNeedsLittleStack) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -6,7 +6,7 @@
 
 #include "platform/cp852.hpp"
 
-namespace calcorix::testing {
+namespace calcorix::test {
 
 // Program texts as the program writes them: code page 852, each line ending in CR LF.
 inline std::string Lines(std::initializer_list<std::string_view> lines) {
@@ -18,4 +18,4 @@ inline std::string Lines(std::initializer_list<std::string_view> lines) {
   return bytes;
 }
 
-}  // namespace calcorix::testing
+}  // namespace calcorix::test

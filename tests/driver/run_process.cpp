@@ -13,7 +13,7 @@
 #include <chrono>
 #include <stdexcept>
 
-namespace calcorix::testing {
+namespace calcorix::test {
 namespace {
 
 std::vector<char*> Pointers(std::vector<std::string>& texts) {
@@ -151,4 +151,4 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
   return result;
 }
 
-}  // namespace calcorix::testing
+}  // namespace calcorix::test

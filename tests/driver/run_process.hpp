@@ -7,7 +7,7 @@
 // Runs a program as a child process with the given standard input and collects its standard
 // output and how it ended. For the end-to-end tests of the real binary.
 
-namespace calcorix::testing {
+namespace calcorix::test {
 
 struct ProcessResult {
   std::string output;     // standard output, byte for byte
@@ -39,4 +39,4 @@ struct ProcessOptions {
 
 ProcessResult RunProcess(const std::string& program, const ProcessOptions& options);
 
-}  // namespace calcorix::testing
+}  // namespace calcorix::test

@@ -6,14 +6,14 @@
 #include <limits>
 #include <string_view>
 
-#include "arith/errors.hpp"
 #include "session/name_table.hpp"
 #include "session/session.hpp"
+#include "support/outcome.hpp"
 
 // Calls the library the way the scanner will: by name, through MatchName, in a session of the
 // tests' own, and tells the outcome apart by the error kind.
 
-namespace calcorix::testing {
+namespace calcorix::test {
 
 // The session every call of these tests runs in.
 inline Session& TestSession() {
@@ -21,30 +21,11 @@ inline Session& TestSession() {
   return session;
 }
 
-enum class Outcome { Value, DivByZero, Invalid, Overflow, NoSuchName };
-
-struct Evaluation {
-  Outcome outcome = Outcome::NoSuchName;
-  long double value = 0;
-};
-
-template <class Call>
-Evaluation Classify(Call call) {
-  try {
-    return {Outcome::Value, call()};
-  } catch (const EDivByZero&) {
-    return {Outcome::DivByZero};
-  } catch (const EInvalidOp&) {
-    return {Outcome::Invalid};
-  } catch (const EOverflow&) {
-    return {Outcome::Overflow};
-  }
-}
-
 // `name` as the scanner sees it ("SIN(" or "PI"); a function gets x, a constant ignores it.
-inline Evaluation Evaluate(std::string_view name, long double x = 0) {
+// NotComputed when the table has no such name.
+inline Outcome Evaluate(std::string_view name, long double x = 0) {
   const NamedValue* entry = MatchName(name, 0);
-  if (entry == nullptr || entry->name != name) return {};
+  if (entry == nullptr || entry->name != name) return {Kind::NotComputed};
   if (entry->function != nullptr) {
     return Classify([&] { return entry->function(TestSession(), x); });
   }
@@ -58,22 +39,6 @@ inline bool WithinUlps(long double actual, long double expected, int ulps) {
   const long double ulp =
       std::nextafter(magnitude, std::numeric_limits<long double>::infinity()) - magnitude;
   return std::fabs(actual - expected) <= ulps * ulp;
-}
-
-inline const char* OutcomeName(Outcome outcome) {
-  switch (outcome) {
-    case Outcome::Value:
-      return "value";
-    case Outcome::DivByZero:
-      return "EDivByZero";
-    case Outcome::Invalid:
-      return "EInvalidOp";
-    case Outcome::Overflow:
-      return "EOverflow";
-    case Outcome::NoSuchName:
-      return "no such name";
-  }
-  return "?";
 }
 
 // Sets the angle unit for one test and puts the previous one back.
@@ -90,4 +55,4 @@ class AngleUnitScope {
   AngleUnit saved_;
 };
 
-}  // namespace calcorix::testing
+}  // namespace calcorix::test

@@ -11,7 +11,7 @@
 #include "arith/errors.hpp"
 #include "platform/system.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 std::vector<long double> Draws(RandomGenerator& generator, long double x, int count) {
@@ -114,4 +114,4 @@ TEST(Random, WithoutASeedTheClockSeedsTheFirstDraw) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

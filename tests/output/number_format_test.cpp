@@ -8,7 +8,7 @@
 
 #include "arith/constants.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 // Printed in failure messages: the value itself, to more digits than any text shows.
@@ -188,4 +188,4 @@ TEST(DecimalSeparator, AnyByteIsPlacedOnlyWhereThePointWas) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

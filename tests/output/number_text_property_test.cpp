@@ -15,7 +15,7 @@
 #include "arith/float80.hpp"
 #include "output/number_format.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 // A decimal text reduced to its sign, its significant digits without trailing zeros, and the
@@ -157,4 +157,4 @@ TEST(NumberTexts, AgreeAtTheEndsOfTheRange) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

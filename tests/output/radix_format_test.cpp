@@ -9,7 +9,7 @@
 
 #include "arith/errors.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 TEST(RadixDigits, WritesTheLowestDigitsOfTheTwosComplement) {
@@ -41,4 +41,4 @@ TEST(RadixDigits, WritesTheLowestDigitsOfTheTwosComplement) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -11,7 +11,7 @@
 #include "arith/errors.hpp"
 #include "arith/float80.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 struct ScientificRow {
@@ -134,4 +134,4 @@ TEST(ScientificText, RefusesValuesThatAreNotFinite) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

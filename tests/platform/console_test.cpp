@@ -6,7 +6,7 @@
 
 #include "platform/cp852.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 TEST(Console, ProgramTextsLeaveAsCodePage852WithCrLf) {
@@ -58,4 +58,4 @@ TEST(Cp852, RoundTripsEveryUpperByte) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 TEST(OpenRegularFile, OpensOnlyARegularFile) {
@@ -49,4 +49,4 @@ TEST(OpenRegularFile, OpensOnlyARegularFile) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

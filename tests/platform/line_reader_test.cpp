@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -134,4 +134,4 @@ TEST(LineReader, RunsItsHookBeforeEveryRead) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 TEST(LocateExecutable, FollowsTheLinkThenAPathThenPathButNeverTheCurrentDirectory) {
@@ -49,4 +49,4 @@ TEST(LocateExecutable, FollowsTheLinkThenAPathThenPathButNeverTheCurrentDirector
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 TEST(NameTable, HoldsThe38FunctionsAndTheFourConstants) {
@@ -111,4 +111,4 @@ TEST(NameTable, NeverReadsBeyondTheGivenText) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -6,7 +6,7 @@
 
 #include "arith/checked.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 class PrintedResults : public ::testing::Test {
@@ -49,4 +49,4 @@ TEST_F(PrintedResults, AnOverflowingTotalKeepsMemAndStillSetsAns) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

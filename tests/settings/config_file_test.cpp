@@ -7,7 +7,7 @@
 
 #include "settings_fixture.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 using ConfigFileTest = SettingsTest;
@@ -128,4 +128,4 @@ TEST_F(ConfigFileTest, AnOpenQuoteJoinsAtMost255Characters) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -9,7 +9,7 @@
 #include "settings/settings.hpp"
 #include "settings_fixture.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 using Words = std::vector<std::string>;
@@ -216,4 +216,4 @@ TEST_F(LoadSettingsTest, TextModeAndErrorStatusComeFromTheSwitchElseTheFile) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 TEST(RandomSeed, OnlyAWholeNumberBelow2To64IsASeed) {
@@ -37,4 +37,4 @@ TEST(RandomSeed, ComesFromCalcorixSeed) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

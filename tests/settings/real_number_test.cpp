@@ -8,7 +8,7 @@
 
 #include "platform/locale.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 class ReadRealNumberTest : public ::testing::Test {
@@ -65,4 +65,4 @@ TEST_F(ReadRealNumberTest, RefusesOtherTextsAndNumbersBeyondTheRange) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

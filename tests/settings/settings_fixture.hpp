@@ -12,7 +12,7 @@
 #include "platform/locale.hpp"
 #include "platform/process.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 
 // Each test gets its own temporary directory, which stands for the program's directory, and
 // starts from no parameters, "." as decimal separator.
@@ -49,4 +49,4 @@ class SettingsTest : public ::testing::Test {
   std::string directory_;
 };
 
-}  // namespace calcorix
+}  // namespace calcorix::test

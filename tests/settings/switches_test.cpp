@@ -7,7 +7,7 @@
 
 #include "platform/process.hpp"
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 using Words = std::vector<std::string>;
@@ -149,4 +149,4 @@ TEST_F(Switches, JoiningStopsAtTheCountAndAt255Characters) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace calcorix {
+namespace calcorix::test {
 namespace {
 
 TEST(WholeNumberValue, ReadsEveryNotation) {
@@ -55,4 +55,4 @@ TEST(WholeNumberValue, GivesZeroForAnythingElse) {
 }
 
 }  // namespace
-}  // namespace calcorix
+}  // namespace calcorix::test
