@@ -76,13 +76,14 @@ std::vector<std::string> CommandLineHints() {
                       "; obowiązuje ustawienie domyślne.");
     }
   }
-  // Only (count modulo 256) words are joined, each cut to 255 characters, and so is what they make.
+  // Only (count modulo 256) words are joined, each cut to 255 characters, and so is what they
+  // make: any of these cuts loses a part of what the user wrote.
   const std::size_t count = CountExpressionWords() % 256;
   std::size_t length = 0, taken = 0;
   for (const std::string& parameter : parameters) {
     if (taken == count) break;
     if (!parameter.empty() && parameter[0] == '-') continue;
-    length += CutText(parameter).size();
+    length += parameter.size();
     ++taken;
   }
   if (length > kMaxTextLength) {

@@ -24,6 +24,20 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
   return pointers;
 }
 
+// A pseudo-terminal in raw mode: the parent reads the master side like a pipe, the child writes
+// to the slave side and sees a terminal.
+void OpenTerminal(int ends[2]) {
+  const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) throw std::runtime_error("pty");
+  const int terminal = open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+  termios mode{};
+  tcgetattr(terminal, &mode);
+  cfmakeraw(&mode);
+  tcsetattr(terminal, TCSANOW, &mode);
+  ends[0] = master;
+  ends[1] = terminal;
+}
+
 }  // namespace
 
 ProcessResult RunProcess(const std::string& program, const ProcessOptions& options) {
@@ -35,22 +49,16 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
   auto argPointers = Pointers(argv);
   auto envPointers = Pointers(envp);
 
-  // A terminal for standard output: the parent reads the master side like a pipe.
-  int terminal = -1;
   if (options.target == OutputTarget::Terminal) {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
-      throw std::runtime_error("pty");
-    terminal = open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    termios mode{};
-    tcgetattr(terminal, &mode);
-    cfmakeraw(&mode);
-    tcsetattr(terminal, TCSANOW, &mode);
     close(out[0]);
     close(out[1]);
-    out[0] = master;
-    out[1] = terminal;
+    OpenTerminal(out);
   }
+  int err[2] = {-1, -1};
+  if (options.errorTarget == ErrorTarget::Pipe && pipe2(err, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe");
+  }
+  if (options.errorTarget == ErrorTarget::Terminal) OpenTerminal(err);
 
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("fork");
@@ -69,6 +77,7 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
     } else {
       dup2(out[1], 1);
     }
+    if (err[1] >= 0) dup2(err[1], 2);
     if (options.stackLimitBytes != 0) {
       const rlimit limit{options.stackLimitBytes, options.stackLimitBytes};
       setrlimit(RLIMIT_STACK, &limit);
@@ -82,6 +91,7 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
   }
   close(in[0]);
   close(out[1]);
+  if (err[1] >= 0) close(err[1]);
   if (options.target == OutputTarget::ClosedPipe) {
     close(out[0]);
     out[0] = -1;
@@ -100,10 +110,23 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
   signal(SIGPIPE, SIG_IGN);
   const auto deadline =
       std::chrono::steady_clock::now() + std::chrono::duration<double>(options.timeLimitSeconds);
-  while (out[0] >= 0 || inFd >= 0) {
-    pollfd fds[2];
+  bool signalled = false;
+  // Reads what is there; false once the other end is closed (a terminal answers EIO then).
+  const auto drain = [](int& fd, std::string& into) {
+    char buffer[65536];
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n > 0) {
+      into.append(buffer, static_cast<std::size_t>(n));
+    } else if (n == 0 || errno != EINTR) {
+      close(fd);
+      fd = -1;
+    }
+  };
+  while (out[0] >= 0 || err[0] >= 0 || inFd >= 0) {
+    pollfd fds[3];
     int count = 0;
     if (out[0] >= 0) fds[count++] = {out[0], POLLIN, 0};
+    if (err[0] >= 0) fds[count++] = {err[0], POLLIN, 0};
     if (inFd >= 0) fds[count++] = {inFd, POLLOUT, 0};
     const int ready = poll(fds, count, 100);
     if (std::chrono::steady_clock::now() > deadline) {
@@ -115,14 +138,14 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
     for (int i = 0; i < count; ++i) {
       if (fds[i].revents == 0) continue;
       if (fds[i].fd == out[0]) {
-        char buffer[65536];
-        const ssize_t n = read(out[0], buffer, sizeof buffer);
-        if (n > 0) {
-          result.output.append(buffer, static_cast<std::size_t>(n));
-        } else if (n == 0 || errno != EINTR) {
-          close(out[0]);
-          out[0] = -1;
+        drain(out[0], result.output);
+        if (options.signalAfterBytes != 0 && !signalled &&
+            result.output.size() >= options.signalAfterBytes) {
+          kill(child, options.signal);
+          signalled = true;
         }
+      } else if (fds[i].fd == err[0]) {
+        drain(err[0], result.errors);
       } else {
         const ssize_t n =
             write(inFd, options.input.data() + written, options.input.size() - written);
@@ -136,6 +159,7 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
   }
   if (inFd >= 0) close(inFd);
   if (out[0] >= 0) close(out[0]);
+  if (err[0] >= 0) close(err[0]);
   int status = 0;
   while (waitpid(child, &status, WNOHANG) == 0) {
     if (std::chrono::steady_clock::now() > deadline) {

@@ -11,6 +11,7 @@ namespace calcorix::test {
 
 struct ProcessResult {
   std::string output;     // standard output, byte for byte
+  std::string errors;     // standard error, when it was collected (ErrorTarget Pipe or Terminal)
   int exitStatus = -1;    // the status when the process exited
   int signal = 0;         // the signal that ended it, 0 when it exited
   bool timedOut = false;  // killed after the time limit
@@ -18,6 +19,9 @@ struct ProcessResult {
 
 // Terminal: a pseudo-terminal in raw mode, so the bytes arrive as written.
 enum class OutputTarget { Pipe, ClosedPipe, DevFull, Terminal };
+
+// Inherit: standard error is the test's own. Pipe, Terminal: collected in ProcessResult::errors.
+enum class ErrorTarget { Inherit, Pipe, Terminal };
 
 // Pipe: `input`, then the end of the data. Directory: standard input is a directory, so every read
 // fails. Closed: the program starts without standard input.
@@ -29,6 +33,11 @@ struct ProcessOptions {
   std::vector<std::string> environment = {"LANG=C", "PATH=/usr/bin:/bin"};
   OutputTarget target = OutputTarget::Pipe;
   InputSource source = InputSource::Pipe;
+  ErrorTarget errorTarget = ErrorTarget::Inherit;
+  // Sends `signal` to the child once this many bytes of its standard output have arrived (0:
+  // never).
+  std::size_t signalAfterBytes = 0;
+  int signal = 0;
   double timeLimitSeconds = 20;
   std::size_t stackLimitBytes = 0;  // the child's stack limit; 0 keeps the inherited one
   // The child's address-space limit (RLIMIT_AS); 0 for none. Resident memory can never exceed
