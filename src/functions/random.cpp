@@ -15,16 +15,14 @@ __extension__ typedef unsigned __int128 Uint128;
 // thrown away, since those are the ones that would make some results one draw more likely than
 // others.
 std::uint64_t RandomGenerator::DrawBelow(std::uint64_t bound) {
-  if (!seeded_) {
-    engine_.seed(seed_ ? *seed_ : MillisecondClock());
-    seeded_ = true;
-  }
-  Uint128 product = static_cast<Uint128>(engine_()) * bound;
+  if (!engine_) engine_.emplace(seed_ ? *seed_ : MillisecondClock());
+  std::mt19937_64& engine = *engine_;
+  Uint128 product = static_cast<Uint128>(engine()) * bound;
   auto low = static_cast<std::uint64_t>(product);
   if (low < bound) {
     const std::uint64_t rejectBelow = (0 - bound) % bound;
     while (low < rejectBelow) {
-      product = static_cast<Uint128>(engine_()) * bound;
+      product = static_cast<Uint128>(engine()) * bound;
       low = static_cast<std::uint64_t>(product);
     }
   }

@@ -20,10 +20,10 @@ class RandomGenerator {
 
  private:
   // mt19937_64, not a distribution of the standard library: its sequence for a given seed is fixed
-  // by the standard, the distributions' algorithms are not, and a seed must repeat a run.
-  std::mt19937_64 engine_;
+  // by the standard, the distributions' algorithms are not, and a seed must repeat a run. Made at
+  // the first draw: seeding it costs more than a whole calculation that draws nothing.
+  std::optional<std::mt19937_64> engine_;
   std::optional<std::uint64_t> seed_;
-  bool seeded_ = false;
 };
 
 // n = RND(x); then 0 when n is 0, else a whole number from 0 to |n| - 1, every one equally likely
