@@ -4,6 +4,7 @@
 #include <string>
 
 #include "driver/input_reader.hpp"
+#include "driver/line_editor.hpp"
 #include "driver/texts.hpp"
 #include "engine/checked.hpp"
 #include "output/result_printer.hpp"
@@ -52,19 +53,31 @@ bool IsQuit(const std::string& line) {
   return !line.empty() && (line[0] == 'q' || line[0] == 'Q');
 }
 
+// One line of standard input, typed or piped; false for the quit line.
+bool HandleInputLine(const std::string& line) {
+  if (IsComment(line)) {
+    WriteRawLine(line);
+  } else if (IsQuit(line)) {
+    return false;
+  } else {
+    expressionText = line;
+    ResultPrinter();
+  }
+  return true;
+}
+
 void RunStandardInput() {
-  const auto reader = std::make_unique<InputReader>(kStandardInput);
   std::string line;
+  // At a terminal, the line editor; everywhere else the bytes are read as they come.
+  if (const auto editor = OpenLineEditor(kStandardInput, kStandardOutput)) {
+    while (editor->ReadLine(line) && HandleInputLine(line)) {
+    }
+    return;
+  }
+  const auto reader = std::make_unique<InputReader>(kStandardInput);
   do {
     reader->ReadLine(line);
-    if (IsComment(line)) {
-      WriteRawLine(line);
-    } else if (IsQuit(line)) {
-      return;
-    } else {
-      expressionText = line;
-      ResultPrinter();
-    }
+    if (!HandleInputLine(line)) return;
   } while (!reader->AtEnd());
 }
 
