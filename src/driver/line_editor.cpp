@@ -35,6 +35,8 @@ namespace {
 
 constexpr wchar_t kCtrlZ = 26;
 constexpr wchar_t kMoveToEnd = 5;  // Ctrl-E, bound to ed-move-to-end
+constexpr wchar_t kRedraw = 0x1e;  // Ctrl-^, bound to a function that only redraws
+constexpr char kPrompt[] = "> ";
 
 constexpr int kEditorSignals[] = {SIGINT, SIGWINCH, SIGTSTP, SIGCONT, SIGTERM, SIGHUP, SIGQUIT};
 constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGQUIT};
@@ -59,6 +61,36 @@ void WriteBytes(int fd, std::string_view bytes) {
     if (n <= 0) return;  // the terminal is gone; the next read ends the session
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
+}
+
+// The text in the locale's characters, as libedit holds it; bytes that form none are dropped.
+std::wstring Widen(std::string_view text) {
+  std::wstring wide;
+  std::mbstate_t state{};
+  while (!text.empty()) {
+    wchar_t character = 0;
+    const std::size_t length = std::mbrtowc(&character, text.data(), text.size(), &state);
+    if (length == 0 || length > text.size()) {
+      state = {};
+      text.remove_prefix(1);
+      continue;
+    }
+    wide += character;
+    text.remove_prefix(length);
+  }
+  return wide;
+}
+
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Where `pattern` first occurs in `text`, ignoring the case of ASCII letters as the expressions do.
+std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern) {
+  const auto found = std::search(text.begin(), text.end(), pattern.begin(), pattern.end(),
+                                 [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
+  return found == text.end() && !pattern.empty() ? std::string_view::npos
+                                                 : static_cast<std::size_t>(found - text.begin());
 }
 
 // The editor's signal handlers, in force while a line is read. Between the waits for a key the
@@ -111,15 +143,35 @@ class EditLineEditor final : public LineEditor {
   // Why el_gets returned without a line, when it was not the end of the input.
   enum class Stop { None, Interrupt, CtrlZ, EndingSignal };
 
+  // The incremental search of the history (Ctrl-R). libedit's own takes the typed text for a
+  // regular expression, which fails on "*", "^" and "." in expressions; this one finds the text
+  // as typed, ignoring case. While it runs, the read function hands the keys to it.
+  struct Search {
+    bool active = false;
+    std::wstring original;  // the line before the search, and its cursor
+    int originalCursor = 0;
+    std::string pattern;
+    std::size_t match = 0;  // the entry shown; entries_.size() while none is
+    bool failing = false;
+  };
+
   static char* Prompt(EditLine*);
   static int ReadCharacter(EditLine* el, wchar_t* character);
   static unsigned char Complete(EditLine* el, int key);
+  static unsigned char StartSearch(EditLine* el, int key);
+  static unsigned char Redraw(EditLine* el, int key);
   static EditLineEditor& Of(EditLine* el);
 
   int NextCharacter(wchar_t* character);
   // 1 with a character to hand to libedit, -1 to end el_gets, 0 to go on waiting.
   int AnswerSignals(wchar_t* character);
   void Suspend();
+  // Takes a key typed during the search; returns the key libedit is to see instead.
+  wchar_t SearchKey(wchar_t key);
+  // Shows the newest entry from `newest` back that holds the pattern and is not `shown`.
+  void SearchFrom(std::size_t newest, std::string_view shown = {});
+  void ShowLine(const std::wstring& text, std::size_t cursor);
+  void EndSearch();
   unsigned char CompleteName();
   void ListCandidates(const std::vector<std::string_view>& candidates);
   void Bind();
@@ -144,6 +196,9 @@ class EditLineEditor final : public LineEditor {
   int endingSignal_ = 0;
   std::deque<std::string> pending_;
   bool ended_ = false;
+  std::vector<std::string> entries_;  // the history as libedit holds it, for the search
+  Search search_;
+  std::string prompt_ = kPrompt;
 };
 
 EditLineEditor& EditLineEditor::Of(EditLine* el) {
@@ -152,9 +207,8 @@ EditLineEditor& EditLineEditor::Of(EditLine* el) {
   return *static_cast<EditLineEditor*>(editor);
 }
 
-char* EditLineEditor::Prompt(EditLine*) {
-  static char prompt[] = "> ";
-  return prompt;
+char* EditLineEditor::Prompt(EditLine* el) {
+  return Of(el).prompt_.data();
 }
 
 int EditLineEditor::ReadCharacter(EditLine* el, wchar_t* character) {
@@ -168,6 +222,27 @@ unsigned char EditLineEditor::Complete(EditLine* el, int) {
   } catch (...) {
     return CC_ERROR;
   }
+}
+
+unsigned char EditLineEditor::StartSearch(EditLine* el, int) {
+  EditLineEditor& editor = Of(el);
+  try {
+    const LineInfoW* typed = el_wline(el);
+    editor.search_ = {};
+    editor.search_.active = true;
+    editor.search_.original.assign(typed->buffer, typed->lastchar);
+    editor.search_.originalCursor = static_cast<int>(typed->cursor - typed->buffer);
+    editor.search_.match = editor.entries_.size();
+    editor.prompt_ = "szukaj \"\": ";
+    return CC_REFRESH;
+  } catch (...) {
+    editor.search_ = {};
+    return CC_ERROR;
+  }
+}
+
+unsigned char EditLineEditor::Redraw(EditLine*, int) {
+  return CC_REFRESH;
 }
 
 bool EditLineEditor::Open() {
@@ -207,9 +282,12 @@ bool EditLineEditor::Open() {
 
 void EditLineEditor::Bind() {
   el_set(el_, EL_ADDFN, "calcorix-complete", "Complete a function or constant name", &Complete);
+  el_set(el_, EL_ADDFN, "calcorix-search", "Search the history for typed text", &StartSearch);
+  el_set(el_, EL_ADDFN, "calcorix-redraw", "Draw the line anew", &Redraw);
   const char* const bindings[][2] = {
       {"^I", "calcorix-complete"},
-      {"^R", "em-inc-search-prev"},
+      {"^R", "calcorix-search"},
+      {"^^", "calcorix-redraw"},
       {"^W", "ed-delete-prev-word"},
       {"^U", "vi-kill-line-prev"},  // as in most shells: from the start of the line to the cursor
       {"^E", "ed-move-to-end"},
@@ -242,6 +320,7 @@ void EditLineEditor::LoadHistoryFile() {
   HistEvent event;
   for (const std::string& entry : entries)
     history(history_, &event, H_ENTER, entry.c_str());
+  entries_ = std::move(entries);
 }
 
 EditLineEditor::~EditLineEditor() {
@@ -257,10 +336,15 @@ bool EditLineEditor::ReadLine(std::string& line) {
     if (ended_) return false;
     FlushConsole();
     stop_ = Stop::None;
+    search_ = {};
+    prompt_ = kPrompt;
     int count = 0;
     const char* text = nullptr;
     {
       SignalScope signals(waitMask_);
+      // Keys typed once the prompt shows must reach the editor: left to el_gets, the terminal
+      // would still echo them and take Ctrl-D as its own end of file until the first key is read.
+      el_set(el_, EL_PREP_TERM, 1);
       text = el_gets(el_, &count);
     }
     switch (stop_) {
@@ -310,7 +394,7 @@ void EditLineEditor::TakeTypedText(std::string_view text) {
 }
 
 void EditLineEditor::Remember(const std::string& line) {
-  if (line.empty()) return;
+  if (!AddHistoryEntry(entries_, line)) return;
   HistEvent event;
   history(history_, &event, H_ENTER, line.c_str());
   if (!historyPath_.empty() && !AppendHistory(historyPath_, line)) {
@@ -359,6 +443,7 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
       stop_ = Stop::CtrlZ;
       return -1;
     }
+    if (search_.active) *character = SearchKey(*character);
     return 1;
   }
 }
@@ -415,6 +500,66 @@ void EditLineEditor::Suspend() {
   el_resize(el_);
   // The shell has left the cursor at the start of a line: the prompt and the line are drawn anew.
   el_set(el_, EL_REFRESH);
+}
+
+wchar_t EditLineEditor::SearchKey(wchar_t key) {
+  constexpr wchar_t kBackspace = 8, kDelete = 127, kCtrlG = 7, kCtrlR = 18;
+  if (key == kCtrlR) {
+    if (search_.match < entries_.size()) SearchFrom(search_.match, entries_[search_.match]);
+  } else if (key == kBackspace || key == kDelete) {
+    // Back to the newest entry with what is left of the text.
+    while (!search_.pattern.empty() && (search_.pattern.back() & 0xc0) == 0x80)
+      search_.pattern.pop_back();
+    if (!search_.pattern.empty()) search_.pattern.pop_back();
+    SearchFrom(entries_.size() - 1);
+  } else if (key == kCtrlG) {
+    ShowLine(search_.original, static_cast<std::size_t>(search_.originalCursor));
+    EndSearch();
+  } else if (key >= 0x20 && key != kDelete) {
+    char bytes[MB_LEN_MAX];
+    std::mbstate_t state{};
+    const std::size_t length = std::wcrtomb(bytes, key, &state);
+    if (length <= sizeof bytes) search_.pattern.append(bytes, length);
+    SearchFrom(std::min(search_.match, entries_.size() - 1));
+  } else {
+    // Any other key ends the search on the line found and then does its usual work.
+    const wchar_t again[] = {key, 0};
+    EndSearch();
+    el_wpush(el_, again);
+  }
+  return kRedraw;
+}
+
+void EditLineEditor::SearchFrom(std::size_t newest, std::string_view shown) {
+  search_.failing = false;
+  if (search_.pattern.empty()) {
+    search_.match = entries_.size();
+    ShowLine(search_.original, static_cast<std::size_t>(search_.originalCursor));
+  } else {
+    search_.failing = true;
+    for (std::size_t i = std::min(newest, entries_.size() - 1) + 1; i-- > 0;) {
+      const std::size_t at = FindIgnoringCase(entries_[i], search_.pattern);
+      if (at == std::string::npos || entries_[i] == shown) continue;
+      search_.match = i;
+      search_.failing = false;
+      ShowLine(Widen(entries_[i]), Widen(std::string_view(entries_[i]).substr(0, at)).size());
+      break;
+    }
+  }
+  prompt_ = "szukaj \"" + search_.pattern + (search_.failing ? "\" (brak): " : "\": ");
+}
+
+void EditLineEditor::ShowLine(const std::wstring& text, std::size_t cursor) {
+  const LineInfoW* typed = el_wline(el_);
+  el_cursor(el_, static_cast<int>(typed->lastchar - typed->cursor));
+  el_deletestr(el_, static_cast<int>(typed->lastchar - typed->buffer));
+  if (el_winsertstr(el_, text.c_str()) != 0) return;
+  el_cursor(el_, static_cast<int>(cursor) - static_cast<int>(text.size()));
+}
+
+void EditLineEditor::EndSearch() {
+  search_.active = false;
+  prompt_ = kPrompt;
 }
 
 unsigned char EditLineEditor::CompleteName() {
