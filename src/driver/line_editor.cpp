@@ -37,6 +37,9 @@ constexpr wchar_t kCtrlZ = 26;
 constexpr wchar_t kMoveToEnd = 5;  // Ctrl-E, bound to ed-move-to-end
 constexpr wchar_t kRedraw = 0x1e;  // Ctrl-^, bound to a function that only redraws
 constexpr char kPrompt[] = "> ";
+// Characters a typed line may hold. Only kMaxLineLength count; the bound keeps memory and the
+// cost of drawing small when a whole file is pasted by mistake. Keys beyond it are dropped.
+constexpr std::ptrdiff_t kLongestTypedLine = 4096;
 
 constexpr int kEditorSignals[] = {SIGINT, SIGWINCH, SIGTSTP, SIGCONT, SIGTERM, SIGHUP, SIGQUIT};
 constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGQUIT};
@@ -361,6 +364,7 @@ bool EditLineEditor::ReadLine(std::string& line) {
       }
       case Stop::EndingSignal:
         // The terminal has its settings back (el_gets restored them); end as the signal would.
+        WriteBytes(outputFd_, "\r\n");
         std::raise(endingSignal_);
         ended_ = true;
         continue;
@@ -443,7 +447,15 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
       stop_ = Stop::CtrlZ;
       return -1;
     }
-    if (search_.active) *character = SearchKey(*character);
+    if (search_.active) {
+      *character = SearchKey(*character);
+    } else if (*character >= 0x20 && *character != 0x7f) {
+      const LineInfoW* typed = el_wline(el_);
+      if (typed->lastchar - typed->buffer >= kLongestTypedLine) {
+        count = 0;
+        continue;
+      }
+    }
     return 1;
   }
 }

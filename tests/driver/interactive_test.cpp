@@ -185,6 +185,20 @@ TEST_F(Interactive, TypedCtrlZByteEndsTheInputWhereItStands) {
   EXPECT_EQ(session.WaitForExit(), 0);
 }
 
+TEST_F(Interactive, OnlyTheFirst255CharactersOfATypedLineCount) {
+  PtySession& session = Start(Options());
+  ASSERT_TRUE(session.WaitFor("> "));
+  // 255 characters of "+1" sums, then more that no longer count; a pasted flood is cut short.
+  std::string line = "1";
+  while (line.size() < 255)
+    line += "+1";
+  ASSERT_TRUE(Compute(session, line + "+1+1+1" + std::string(20000, '1') + "\r", "128", 30));
+  EXPECT_LT(session.Received().size(), 20000u);
+  session.Type(kCtrlD);
+  EXPECT_EQ(session.WaitForExit(), 0);
+  EXPECT_EQ(ReadFile(History()), line + "\n");
+}
+
 TEST_F(Interactive, LineEndsTypedLiterallySplitTheLine) {
   PtySession& session = Start(Options());
   ASSERT_TRUE(session.WaitFor("> "));
