@@ -284,9 +284,10 @@ bool EditLineEditor::Open() {
 }
 
 void EditLineEditor::Bind() {
-  el_set(el_, EL_ADDFN, "calcorix-complete", "Complete a function or constant name", &Complete);
-  el_set(el_, EL_ADDFN, "calcorix-search", "Search the history for typed text", &StartSearch);
-  el_set(el_, EL_ADDFN, "calcorix-redraw", "Draw the line anew", &Redraw);
+  // Named in wide characters: libedit keeps these pointers, and copies narrow names never freed.
+  el_wset(el_, EL_ADDFN, L"calcorix-complete", L"Complete a function or constant name", &Complete);
+  el_wset(el_, EL_ADDFN, L"calcorix-search", L"Search the history for typed text", &StartSearch);
+  el_wset(el_, EL_ADDFN, L"calcorix-redraw", L"Draw the line anew", &Redraw);
   const char* const bindings[][2] = {
       {"^I", "calcorix-complete"},
       {"^R", "calcorix-search"},
