@@ -7,6 +7,7 @@
 
 #include "arith/checked.hpp"
 #include "calcorix/calculator.hpp"
+#include "driver/line_editor.hpp"
 #include "driver/texts.hpp"
 #include "platform/console.hpp"
 #include "platform/line_reader.hpp"
@@ -90,22 +91,37 @@ bool IsQuit(const std::string& line) {
   return !line.empty() && (line[0] == 'q' || line[0] == 'Q');
 }
 
+// One line of standard input, typed or piped; false for the quit line.
+bool HandleInputLine(const std::string& line, Calculator& calculator, LineSink& sink) {
+  if (IsComment(line)) {
+    WriteRawLine(line);
+  } else if (IsQuit(line)) {
+    return false;
+  } else {
+    calculator.Evaluate(line, sink);
+  }
+  return true;
+}
+
 void RunStandardInput(Calculator& calculator, LineSink& sink) {
+  std::string line;
+  // At a terminal, the line editor; everywhere else the bytes are read as they come.
+  if (const auto editor = OpenLineEditor(kStandardInput, kStandardOutput)) {
+    while (editor->ReadLine(line)) {
+      EndIfSignalled();
+      if (!HandleInputLine(line, calculator, sink)) return;
+    }
+    EndIfSignalled();
+    return;
+  }
   // Whatever was written reaches the user before the program waits for the next line.
   LineReader reader(kStandardInput, kDefaultBlockSize, FlushConsole);
-  std::string line;
   do {
     reader.ReadLine(line);
     EndIfSignalled();
     // A failed read is no end of the input: nothing more is computed, and it is no success.
     if (reader.Failed()) EndProgram(1);
-    if (IsComment(line)) {
-      WriteRawLine(line);
-    } else if (IsQuit(line)) {
-      return;
-    } else {
-      calculator.Evaluate(line, sink);
-    }
+    if (!HandleInputLine(line, calculator, sink)) return;
   } while (!reader.AtEnd());
   EndIfSignalled();
   if (reader.Failed()) EndProgram(1);

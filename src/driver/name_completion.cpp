@@ -1,0 +1,58 @@
+#include "driver/name_completion.hpp"
+
+#include <algorithm>
+
+#include "session/name_table.hpp"
+
+namespace calcorix {
+namespace {
+
+bool IsLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+char Upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::size_t CommonPrefixLength(std::string_view a, std::string_view b) {
+  const auto mismatch =
+      std::mismatch(a.begin(), a.begin() + std::min(a.size(), b.size()), b.begin());
+  return static_cast<std::size_t>(mismatch.first - a.begin());
+}
+
+}  // namespace
+
+NameCompletion CompleteName(std::string_view beforeCursor, std::string_view afterCursor) {
+  std::size_t start = beforeCursor.size();
+  while (start > 0 && (IsLetter(beforeCursor[start - 1]) || IsDigit(beforeCursor[start - 1]))) {
+    --start;
+  }
+  const std::size_t run = beforeCursor.size() - start;
+  while (start < beforeCursor.size() && IsDigit(beforeCursor[start]))
+    ++start;
+
+  NameCompletion completion;
+  completion.wordLength = beforeCursor.size() - start;
+  if (run > 0 && completion.wordLength == 0) return completion;
+
+  std::string word(beforeCursor.substr(start));
+  std::transform(word.begin(), word.end(), word.begin(), Upper);
+  for (const NamedValue& entry : NamedValues()) {
+    if (entry.name.starts_with(word)) completion.candidates.push_back(entry.name);
+  }
+  if (completion.candidates.empty()) return completion;
+
+  std::string_view common = completion.candidates.front();
+  for (std::string_view name : completion.candidates)
+    common = common.substr(0, CommonPrefixLength(common, name));
+  if (common.ends_with('(') && afterCursor.starts_with('(')) common.remove_suffix(1);
+  completion.replacement = common;
+  return completion;
+}
+
+}  // namespace calcorix
