@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "program_lines.hpp"
 #include "run_process.hpp"
@@ -44,5 +45,33 @@ class Installed {
   std::filesystem::path folder_;
   std::filesystem::path binary_;
 };
+
+// One run of the installed binary and what it must give.
+struct CliCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  std::string input;
+  std::optional<std::string> config;  // calcorix.cfg beside the binary
+  std::string expected;               // standard output, byte for byte
+  int exitStatus = 0;
+};
+
+// Runs each case in a fresh installation, with `environment` added to the usual one.
+inline void RunCases(const std::vector<CliCase>& cases,
+                     const std::vector<std::string>& environment = {}) {
+  for (const CliCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Installed installed(c.config);
+    ProcessOptions options;
+    options.arguments = c.arguments;
+    options.input = c.input;
+    options.environment.insert(options.environment.end(), environment.begin(), environment.end());
+    const ProcessResult result = installed.Run(options);
+    EXPECT_FALSE(result.timedOut);
+    EXPECT_EQ(result.signal, 0);
+    EXPECT_EQ(result.output, c.expected);
+    EXPECT_EQ(result.exitStatus, c.exitStatus);
+  }
+}
 
 }  // namespace calcorix::test

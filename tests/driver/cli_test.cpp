@@ -16,30 +16,6 @@
 namespace calcorix::test {
 namespace {
 
-struct CliCase {
-  const char* name;
-  std::vector<std::string> arguments;
-  std::string input;
-  std::optional<std::string> config;
-  std::string expected;
-  int exitStatus = 0;
-};
-
-void RunCases(const std::vector<CliCase>& cases) {
-  for (const CliCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    Installed installed(c.config);
-    ProcessOptions options;
-    options.arguments = c.arguments;
-    options.input = c.input;
-    const ProcessResult result = installed.Run(options);
-    EXPECT_FALSE(result.timedOut);
-    EXPECT_EQ(result.signal, 0);
-    EXPECT_EQ(result.output, c.expected);
-    EXPECT_EQ(result.exitStatus, c.exitStatus);
-  }
-}
-
 TEST(Cli, SingleCalculation) {
   RunCases({
       {"the worked example", {"-td", "2*sin(30)+3^2"}, "", {}, Lines({"10"})},

@@ -13,18 +13,12 @@
 #include <chrono>
 #include <stdexcept>
 
+#include "run_process.hpp"
+
 namespace calcorix::test {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-  std::vector<char*> pointers;
-  for (std::string& t : texts)
-    pointers.push_back(t.data());
-  pointers.push_back(nullptr);
-  return pointers;
-}
 
 int MillisecondsLeft(Clock::time_point deadline) {
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
@@ -42,8 +36,8 @@ PtySession::PtySession(const std::string& program, const PtyOptions& options) {
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), options.arguments.begin(), options.arguments.end());
   std::vector<std::string> envp = options.environment;
-  auto argPointers = Pointers(argv);
-  auto envPointers = Pointers(envp);
+  auto argPointers = ExecPointers(argv);
+  auto envPointers = ExecPointers(envp);
   int output = -1;
   if (!options.standardOutputFile.empty()) {
     output =

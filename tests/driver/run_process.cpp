@@ -16,14 +16,6 @@
 namespace calcorix::test {
 namespace {
 
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-  std::vector<char*> pointers;
-  for (std::string& t : texts)
-    pointers.push_back(t.data());
-  pointers.push_back(nullptr);
-  return pointers;
-}
-
 // A pseudo-terminal in raw mode: the parent reads the master side like a pipe, the child writes
 // to the slave side and sees a terminal.
 void OpenTerminal(int ends[2]) {
@@ -46,8 +38,8 @@ ProcessResult RunProcess(const std::string& program, const ProcessOptions& optio
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), options.arguments.begin(), options.arguments.end());
   std::vector<std::string> envp = options.environment;
-  auto argPointers = Pointers(argv);
-  auto envPointers = Pointers(envp);
+  auto argPointers = ExecPointers(argv);
+  auto envPointers = ExecPointers(envp);
 
   if (options.target == OutputTarget::Terminal) {
     close(out[0]);

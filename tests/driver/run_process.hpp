@@ -48,4 +48,13 @@ struct ProcessOptions {
 
 ProcessResult RunProcess(const std::string& program, const ProcessOptions& options);
 
+// The texts as execve wants them: pointers into them, then a null pointer.
+inline std::vector<char*> ExecPointers(std::vector<std::string>& texts) {
+  std::vector<char*> pointers;
+  for (std::string& t : texts)
+    pointers.push_back(t.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
 }  // namespace calcorix::test

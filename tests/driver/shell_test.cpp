@@ -4,42 +4,16 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli_support.hpp"
+#include "support/temp_folder.hpp"
 
 namespace calcorix::test {
 namespace {
-
-struct Row {
-  const char* name;
-  std::vector<std::string> arguments;
-  std::string input;
-  std::optional<std::string> config;  // calcorix.cfg beside the binary
-  std::string expected;
-  int exitStatus = 0;
-};
-
-void RunRows(const std::vector<Row>& rows, const std::vector<std::string>& environment = {}) {
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    Installed installed(row.config);
-    ProcessOptions options;
-    options.arguments = row.arguments;
-    options.input = row.input;
-    options.environment.insert(options.environment.end(), environment.begin(), environment.end());
-    const ProcessResult result = installed.Run(options);
-    EXPECT_EQ(result.signal, 0);
-    EXPECT_EQ(result.output, row.expected);
-    EXPECT_EQ(result.exitStatus, row.exitStatus);
-  }
-}
 
 std::string Output(const std::vector<std::string>& arguments) {
   Installed installed(std::nullopt);
@@ -55,7 +29,7 @@ const std::string kNotice = "Copyright (c) CALCORIX authors. Licencja MIT.";
 TEST(Shell, HelpAndVersion) {
   const std::string help = Output({"-h"});
   ASSERT_EQ(help.substr(0, 8), "CALCORIX");
-  RunRows({
+  RunCases({
       {"--help is -h", {"--help"}, "", {}, help},
       {"--help among other words", {"-td", "--help", "1+1"}, "", {}, help},
       {"--version", {"--version"}, "", {}, Lines({kTitle, kNotice})},
@@ -70,7 +44,7 @@ TEST(Shell, TextModes) {
   const std::string utf8Help = Output({"-eu", "-h"});
   EXPECT_NE(utf8Help.find("podręczny"), std::string::npos);
   EXPECT_EQ(utf8Help.find('\r'), std::string::npos);
-  RunRows({
+  RunCases({
       {"-eu: UTF-8 and LF", {"-eu", "0/0"}, "", {}, "Błąd w formule.\n"},
       {"-eu: a number alone on its line", {"-eu", "2+3"}, "", {}, "5\n"},
       {"-ed: the designed bytes", {"-ed", "0/0"}, "", {}, Lines({"Błąd w formule."})},
@@ -110,7 +84,7 @@ TEST(Shell, TextModes) {
 
 TEST(Shell, ErrorStatusOnRequest) {
   const std::string divide = "Błąd: dzielenie przez zero.";
-  RunRows({
+  RunCases({
       {"single, an error", {"-x", "1/0"}, "", {}, Lines({divide}), 2},
       {"single, no -x", {"1/0"}, "", {}, Lines({divide}), 0},
       {"single, no error", {"-x", "1+1"}, "", {}, Lines({"2"}), 0},
@@ -152,32 +126,11 @@ TEST(Shell, ErrorStatusOnRequest) {
   });
 }
 
-// A folder of the test's own for the files the search order is made of.
-class ConfigFolders {
- public:
-  ConfigFolders() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "calcorix-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
-    root_ = pattern;
-  }
-  ~ConfigFolders() { std::filesystem::remove_all(root_); }
-  std::string Write(const std::string& relative, const std::string& contents) const {
-    const std::filesystem::path path = root_ / relative;
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << contents;
-    return path.string();
-  }
-  std::string Path(const std::string& relative) const { return (root_ / relative).string(); }
-
- private:
-  std::filesystem::path root_;
-};
-
 TEST(Shell, WhereTheConfigurationFileIsFound) {
   // SIN(100) tells the angle unit apart: grads, degrees or radians.
   const std::string grads = Lines({"1"}), degrees = Lines({"0.984807753012208"}),
                     radians = Lines({"-0.506365641109759"});
-  ConfigFolders folders;
+  const TempFolder folders;
   const std::string named = folders.Write("named.cfg", "-tG\n");
   const std::string xdg = folders.Path("xdg");
   folders.Write("xdg/calcorix/calcorix.cfg", "-tD\n");

@@ -3,22 +3,21 @@
 #include "platform/files.hpp"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "support/temp_folder.hpp"
 
 namespace calcorix::test {
 namespace {
 
 TEST(OpenRegularFile, OpensOnlyARegularFile) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "calcorix-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-  const std::filesystem::path folder = pattern;
-  std::ofstream(folder / "file") << "-tD\n";
+  const TempFolder temp;
+  const std::filesystem::path& folder = temp.Root();
+  temp.Write("file", "-tD\n");
   ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);  // no writer: opening must not wait
   std::filesystem::create_directory(folder / "dir");
   std::filesystem::create_symlink(folder / "file", folder / "link-to-file");
@@ -45,7 +44,6 @@ TEST(OpenRegularFile, OpensOnlyARegularFile) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(OpenRegularFile(c.path).IsOpen(), c.opens) << c.path;
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -3,21 +3,20 @@
 #include "platform/process.hpp"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "support/temp_folder.hpp"
+
 namespace calcorix::test {
 namespace {
 
 TEST(LocateExecutable, FollowsTheLinkThenAPathThenPathButNeverTheCurrentDirectory) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "calcorix-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-  const std::filesystem::path folder = pattern;
-  const std::filesystem::path first = folder / "first", second = folder / "second";
+  const TempFolder temp;
+  const std::filesystem::path first = temp.Root() / "first", second = temp.Root() / "second";
   std::filesystem::create_directories(first);
   std::filesystem::create_directories(second / "calc");  // a folder of that name does not count
   std::ofstream(first / "calc") << "not executable";
@@ -45,7 +44,6 @@ TEST(LocateExecutable, FollowsTheLinkThenAPathThenPathButNeverTheCurrentDirector
     EXPECT_EQ(LocateExecutable(c.link, c.programName, c.searchPath), c.expected)
         << c.programName << " along " << (c.searchPath ? c.searchPath : "(no PATH)");
   }
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/console.hpp"
 #include "platform/locale.hpp"
 #include "platform/process.hpp"
+#include "support/temp_folder.hpp"
 
 namespace calcorix::test {
 
@@ -19,9 +20,6 @@ namespace calcorix::test {
 class SettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "calcorix-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    directory_ = pattern;
     SetExecutablePath(directory_ + "/calcorix");
     SetParameters({});
     SetDecimalSeparator('.');
@@ -31,7 +29,6 @@ class SettingsTest : public ::testing::Test {
     CaptureConsole(nullptr);
     SetParameters({});
     SetDecimalSeparator('.');
-    std::filesystem::remove_all(directory_);
   }
 
   std::string PathOf(const std::string& name) const { return directory_ + "/" + name; }
@@ -39,14 +36,14 @@ class SettingsTest : public ::testing::Test {
 
   // Writes the bytes exactly as given (no line-end translation) and gives the file's path.
   std::string WriteFile(const std::string& name, const std::string& bytes) const {
-    std::ofstream(PathOf(name), std::ios::binary) << bytes;
-    return PathOf(name);
+    return folder_.Write(name, bytes);
   }
   std::string WriteConfig(const std::string& bytes) const {
     return WriteFile("calcorix.cfg", bytes);
   }
 
-  std::string directory_;
+  TempFolder folder_;
+  std::string directory_ = folder_.Root().string();
 };
 
 }  // namespace calcorix::test
