@@ -7,9 +7,10 @@
 // file. The whole start-up (LoadSettings) then runs on the same file.
 //
 // The file lies in a memory file system (/dev/shm) where there is one: on a disk file system,
-// truncating and rewriting it for every input makes the kernel write it out at each close, and a
-// run spent four fifths of its time waiting for that. The file is still opened by its path, as
-// the program opens it, for every reading; only the writing goes through one descriptor kept open.
+// truncating and rewriting it for every input makes the kernel write it out at each close, and
+// while the disk is busy a run spends most of its time waiting for that. The file is still opened
+// by its path, as the program opens it, for every reading; only the writing goes through one
+// descriptor kept open.
 
 #include <fcntl.h>
 #include <unistd.h>
