@@ -5,13 +5,22 @@
 // Byte 0 chooses the size of the blocks the file is read in, 1 to 17 bytes, so that line ends, CR
 // LF pairs, Ctrl+Z and the 255-character cut fall on block boundaries in every way. The rest is the
 // file. The whole start-up (LoadSettings) then runs on the same file.
+//
+// The file lies in a memory file system (/dev/shm) where there is one: on a disk file system,
+// truncating and rewriting it for every input makes the kernel write it out at each close, and
+// while the disk is busy a run spends most of its time waiting for that. The file is still opened
+// by its path, as the program opens it, for every reading; only the writing goes through one
+// descriptor kept open.
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,17 +42,38 @@ constexpr std::size_t kLargestBlock = 17;
 
 std::string folder;
 std::string path;
+int writer = -1;  // the file, open for writing from start to end
 
-void WriteFile(const std::string& contents) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) Fail("cannot write the configuration file", path);
+// A folder of our own in the first of /dev/shm, $TMPDIR and /tmp that can take one.
+std::string MakeFolder() {
+  std::vector<std::string> places = {"/dev/shm"};
+  if (const char* tmp = std::getenv("TMPDIR"); tmp != nullptr && tmp[0] == '/')
+    places.push_back(tmp);
+  places.emplace_back("/tmp");
+  for (const std::string& place : places) {
+    std::string name = place + "/calcorix-fuzz-config-XXXXXX";
+    if (::mkdtemp(name.data()) != nullptr) return name;
+  }
+  Fail("mkdtemp", "no folder for the configuration file");
+}
+
+void RemoveFolder() {
+  if (writer >= 0) ::close(writer);
+  ::unlink(path.c_str());
+  ::rmdir(folder.c_str());
+}
+
+void WriteFile(std::string_view contents) {
   std::size_t written = 0;
   while (written < contents.size()) {
-    const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
+    const ssize_t n = ::pwrite(writer, contents.data() + written, contents.size() - written,
+                               static_cast<off_t>(written));
     if (n <= 0) Fail("cannot write the configuration file", path);
     written += static_cast<std::size_t>(n);
   }
-  ::close(fd);
+  if (::ftruncate(writer, static_cast<off_t>(contents.size())) != 0) {
+    Fail("cannot cut the configuration file", path);
+  }
 }
 
 std::vector<std::string> ModelLines(std::string_view contents) {
@@ -62,24 +92,26 @@ std::vector<std::string> ModelLines(std::string_view contents) {
   return lines;
 }
 
-std::size_t ModelFindKey(const std::vector<std::string>& lines, char letter) {
+// The number of the first key line of each letter (by its upper-case form); 0 for none.
+std::array<std::size_t, 256> ModelKeys(const std::vector<std::string>& lines) {
+  std::array<std::size_t, 256> keys{};
   for (std::size_t n = 0; n < lines.size(); ++n) {
     const std::string& line = lines[n];
-    if (line.size() >= 2 && (line[0] == '-' || line[0] == '/') &&
-        UpperAscii(line[1]) == UpperAscii(letter)) {
-      return n + 1;
-    }
+    if (line.size() < 2 || (line[0] != '-' && line[0] != '/')) continue;
+    std::size_t& key = keys[static_cast<unsigned char>(UpperAscii(line[1]))];
+    if (key == 0) key = n + 1;
   }
-  return 0;
+  return keys;
 }
 
 void AppendCut(std::string& text, std::string_view part) {
   text.append(part.substr(0, kMaxLine - std::min(kMaxLine, text.size())));
 }
 
-std::string ModelText(const std::vector<std::string>& lines, char letter) {
-  const std::size_t key = ModelFindKey(lines, letter);
-  if (key == 0) return {};
+// The value text of the key on line `key` (numbered from 1). A quoted value takes the following
+// lines up to one that ends with the closing character, each after one blank, and loses its last
+// character; nothing past 255 characters counts, so the joining may stop once 255 are there.
+std::string ModelText(const std::vector<std::string>& lines, std::size_t key) {
   const std::string value = lines[key - 1].substr(2);
   const std::string_view quotes = "'\"[";
   const std::size_t kind = value.empty() ? std::string::npos : quotes.find(value[0]);
@@ -87,7 +119,7 @@ std::string ModelText(const std::vector<std::string>& lines, char letter) {
   const char closer = "'\"]"[kind];
   std::string joined;
   AppendCut(joined, std::string_view(value).substr(1));
-  for (std::size_t n = key; n < lines.size(); ++n) {
+  for (std::size_t n = key; n < lines.size() && joined.size() < kMaxLine; ++n) {
     AppendCut(joined, " ");
     AppendCut(joined, lines[n]);
     if (!lines[n].empty() && lines[n].back() == closer) break;
@@ -101,10 +133,13 @@ std::string ModelText(const std::vector<std::string>& lines, char letter) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   using namespace calcorix::fuzz;
-  char name[] = "/tmp/calcorix-fuzz-config-XXXXXX";
-  if (::mkdtemp(name) == nullptr) Fail("mkdtemp", name);
-  folder = name;
+  // Only the file beside the program may be read, whatever the environment names.
+  ::unsetenv("CALCORIX_CONFIG");
+  folder = MakeFolder();
   path = folder + "/calcorix.cfg";
+  writer = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (writer < 0) Fail("cannot create the configuration file", path);
+  std::atexit(RemoveFolder);
   calcorix::SetExecutablePath(folder + "/calcorix");
   calcorix::SetParameters({});
   return 0;
@@ -115,20 +150,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace calcorix::fuzz;
   if (size < 1) return -1;
   const std::size_t block = data[0] % kLargestBlock + 1;
-  const std::string contents(reinterpret_cast<const char*>(data + 1), size - 1);
+  const std::string_view contents(reinterpret_cast<const char*>(data + 1), size - 1);
   WriteFile(contents);
 
   const std::vector<std::string> lines = ModelLines(contents);
+  const std::array<std::size_t, 256> keys = ModelKeys(lines);
   const ConfigFile config(path, block);
   if (!config.IsOpen()) Fail("the file was not read", contents);
   if (config.ConfigLineCount() != lines.size()) Fail("line count", contents);
-  // Every letter a line could begin a key with, in either case, and one that no line uses.
-  std::string letters = "\x01";
-  for (const std::string& line : lines) {
-    if (line.size() >= 2) letters += line[1];
-  }
-  for (const char letter : letters) {
-    const std::size_t key = ModelFindKey(lines, letter);
+  // Every byte as a key letter: letters in either case find the same key, other bytes only
+  // their own.
+  std::array<std::optional<std::string>, 256> texts;
+  for (int code = 0; code < 256; ++code) {
+    const auto letter = static_cast<char>(code);
+    const auto upper = static_cast<unsigned char>(UpperAscii(letter));
+    const std::size_t key = keys[upper];
     if (config.FindConfigKey(letter) != key) Fail("key line number", contents);
     if (config.ConfigKeyPresent(letter) != (key != 0)) Fail("key presence", contents);
     const std::int32_t number =
@@ -136,7 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (config.ConfigInteger(letter) != number) Fail("key number", contents);
     const std::string text = config.ConfigText(letter);
     if (text.size() > kMaxLine) Fail("value text over 255 characters", contents);
-    if (text != ModelText(lines, letter)) Fail("value text", contents);
+    if (!texts[upper]) texts[upper] = key == 0 ? std::string() : ModelText(lines, key);
+    if (text != *texts[upper]) Fail("value text", contents);
   }
 
   // The start-up on this file alone: whatever it holds, nothing is written and nothing ends.
@@ -158,7 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (source < 1 || source > 2 || unit > 2 || format < 1 || format > 6) {
     Fail("a setting outside its values", contents);
   }
-  const std::size_t places = ModelFindKey(lines, 'f');
+  const std::size_t places = keys['F'];
   const auto expectedPlaces = static_cast<std::uint8_t>(
       places == 0 ? kNoFixedPlaces
                   : WholeNumberValue(std::string_view(lines[places - 1]).substr(2)));

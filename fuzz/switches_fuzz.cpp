@@ -87,6 +87,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   ::setenv("CALCORIX_SEED", "1", 1);
   char name[] = "/tmp/calcorix-fuzz-switches-XXXXXX";
   if (::mkdtemp(name) == nullptr) Fail("mkdtemp", name);
+  // No configuration file but ours: none named by the environment, and no per-user one (the
+  // folder holds no calcorix/ folder).
+  ::unsetenv("CALCORIX_CONFIG");
+  ::setenv("XDG_CONFIG_HOME", name, 1);
   for (int i = 0; i < 4; ++i) {
     const std::string folder = std::string(name) + "/" + std::to_string(i);
     ::mkdir(folder.c_str(), 0700);

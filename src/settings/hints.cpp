@@ -1,5 +1,7 @@
 #include "settings/hints.hpp"
 
+#include <utility>
+
 #include "platform/process.hpp"
 #include "platform/text.hpp"
 #include "settings/keys.hpp"
@@ -40,6 +42,19 @@ bool IsWholeNumber(std::string_view word) {
 
 std::string Quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
+}
+
+// A note is one line of plain text: a control character from the user's words or file (a line
+// end, an escape sequence) is written as \xHH, never sent to the terminal as it is.
+std::string Printable(std::string text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c != 0x7F) continue;
+    const char escape[] = {'\\', 'x', "0123456789ABCDEF"[c >> 4], "0123456789ABCDEF"[c & 15]};
+    text.replace(i, 1, escape, sizeof escape);
+    i += sizeof escape - 1;
+  }
+  return text;
 }
 
 }  // namespace
@@ -89,13 +104,16 @@ std::vector<std::string> CommandLineHints() {
   if (length > kMaxTextLength) {
     hints.push_back("Wyrażenie ma więcej niż 255 znaków; liczy się tylko 255 pierwszych.");
   }
+  for (std::string& hint : hints)
+    hint = Printable(std::move(hint));
   return hints;
 }
 
 std::string ConfigValueHint(std::string_view path, std::size_t line, char letter,
                             std::string_view value) {
-  return std::string(path) + ", wiersz " + std::to_string(line) + ": nieprawidłowa wartość " +
-         Quoted(value) + " klucza -" + std::string(1, LowerAscii(letter)) + " została pominięta.";
+  return Printable(std::string(path) + ", wiersz " + std::to_string(line) +
+                   ": nieprawidłowa wartość " + Quoted(value) + " klucza -" +
+                   std::string(1, LowerAscii(letter)) + " została pominięta.");
 }
 
 std::string_view UnreadInputHint() {

@@ -6,7 +6,8 @@
 #include <vector>
 
 // Notes for a user at a terminal about mistakes that change nothing the program prints, but were
-// probably not meant: the program goes on exactly as it would without them.
+// probably not meant: the program goes on exactly as it would without them. Each note is one line
+// of plain text: a control character that it quotes is written as \xHH.
 
 namespace calcorix {
 

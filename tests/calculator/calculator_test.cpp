@@ -104,6 +104,9 @@ TEST(Calculator, OptionsChooseUnitFormatPlacesAndSeparator) {
       {Make(AngleUnit::Radians, OutputFormat::Decimal, 300), "1/3",
        "0.33333333333333300"},  // 300 is 44 places: 17 of a 15-decimal text
       {Make(AngleUnit::Radians, OutputFormat::Decimal, kNoFixedPlaces, ','), "1.5", "1,5"},
+      // Next to the largest finite value the digits round up past it; still a result.
+      {Make(AngleUnit::Radians, OutputFormat::Decimal, 45, ','), "1.18973149535723175062E4932",
+       "1,1897314953572318E+4932"},
   };
   for (const auto& c : cases) {
     Calculator calculator(c.options);

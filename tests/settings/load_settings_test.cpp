@@ -215,5 +215,40 @@ TEST_F(LoadSettingsTest, TextModeAndErrorStatusComeFromTheSwitchElseTheFile) {
   }
 }
 
+TEST_F(LoadSettingsTest, NotesAreSingleLinesOfPlainText) {
+  const std::string unknown = " została pominięta (pomoc: calcorix -h).";
+  const struct {
+    Words parameters;
+    std::optional<std::string> config;
+    Words hints;
+  } cases[] = {
+      {{"-v"}, std::nullopt, {"Nieznana opcja \"-v\"" + unknown}},
+      // Found by the switches fuzzer: line ends in a word made a note of several lines.
+      {{";", "-\x01;-td\n\n-\r"},
+       std::nullopt,
+       {"Nieznana opcja \"-\\x01;-td\\x0A\\x0A-\\x0D\"" + unknown}},
+      {{"-1\n+2"},
+       std::nullopt,
+       {"\"-1\\x0A+2\" zaczyna się od \"-\", więc jest opcją, a nie wyrażeniem; napisz np. "
+        "(0-1)\\x0A+2."}},
+      {{"-t\x1B[2J\x7F"},
+       std::nullopt,
+       {"Nieprawidłowa wartość opcji \"-t\\x1B[2J\\x7F\"; obowiązuje ustawienie domyślne."}},
+      {{},
+       "-tx\x1B[2J\n",
+       {ConfigPath() + ", wiersz 1: nieprawidłowa wartość \"x\\x1B[2J\" klucza "
+                       "-t została pominięta."}},
+  };
+  for (const auto& c : cases) {
+    if (c.config) {
+      WriteConfig(*c.config);
+    } else {
+      std::filesystem::remove(ConfigPath());
+    }
+    SetParameters(c.parameters);
+    EXPECT_EQ(LoadSettings().hints, c.hints) << testing::PrintToString(c.parameters);
+  }
+}
+
 }  // namespace
 }  // namespace calcorix::test
