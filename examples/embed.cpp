@@ -4,7 +4,6 @@
 //   cmake --build build/example && build/example/embed
 
 #include <calcorix/calculator.hpp>
-
 #include <cstdio>
 
 int main() {
