@@ -4,7 +4,7 @@
 #include <string_view>
 
 // The process-wide output streams. The program's own texts are UTF-8 in the source and are
-// written in the stream's style: code page 852 with CR LF as designed, or UTF-8 (on a UTF-8
+// written in the stream's style: code page 852 with CR LF by default, or UTF-8 (on a UTF-8
 // terminal, or when the user asks for it). Echoed input goes out byte for byte; only its line end
 // follows the style.
 //
@@ -20,8 +20,8 @@ struct TextStyle {
   bool crLf = true;  // CR LF line ends; else LF alone
 };
 
-// What the user chooses with -e: automatic (UTF-8 on a UTF-8 terminal, else the designed bytes),
-// UTF-8 with LF everywhere, or the designed code page 852 with CR LF everywhere.
+// What the user chooses with -e: automatic (UTF-8 on a UTF-8 terminal, else code page 852),
+// UTF-8 with LF everywhere, or code page 852 with CR LF everywhere.
 enum class TextMode { Automatic, Utf8, Designed };
 
 // The style of the program's texts on this descriptor in this mode.

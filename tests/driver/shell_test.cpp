@@ -47,8 +47,12 @@ TEST(Shell, TextModes) {
   RunCases({
       {"-eu: UTF-8 and LF", {"-eu", "0/0"}, "", {}, "Błąd w formule.\n"},
       {"-eu: a number alone on its line", {"-eu", "2+3"}, "", {}, "5\n"},
-      {"-ed: the designed bytes", {"-ed", "0/0"}, "", {}, Lines({"Błąd w formule."})},
-      {"-ea in a pipe: the designed bytes", {"-ea", "0/0"}, "", {}, Lines({"Błąd w formule."})},
+      {"-ed: code page 852 and CR LF", {"-ed", "0/0"}, "", {}, Lines({"Błąd w formule."})},
+      {"-ea in a pipe: code page 852 and CR LF",
+       {"-ea", "0/0"},
+       "",
+       {},
+       Lines({"Błąd w formule."})},
       {"from the file", {"0/0"}, "", "-eU\n", "Błąd w formule.\n"},
       {"the switch before the file", {"-ed", "0/0"}, "", "-eu\n", Lines({"Błąd w formule."})},
       {"an unusable switch value keeps the default, not the file's",
@@ -63,7 +67,7 @@ TEST(Shell, TextModes) {
        "#x\x88\n1\n"},
       {"the help, as -ed gives it", {"-ed", "-h"}, "", {}, help},
   });
-  // On a UTF-8 terminal the automatic mode writes UTF-8 with CR LF; -ed keeps the designed bytes.
+  // On a UTF-8 terminal the automatic mode writes UTF-8 with CR LF; -ed keeps code page 852.
   Installed installed(std::nullopt);
   const struct {
     const char* mode;
