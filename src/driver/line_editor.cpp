@@ -27,6 +27,7 @@
 #include "platform/console.hpp"
 #include "platform/cp852.hpp"
 #include "platform/locale.hpp"
+#include "platform/signals.hpp"
 #include "platform/system.hpp"
 #include "platform/text.hpp"
 
@@ -43,12 +44,6 @@ constexpr std::ptrdiff_t kLongestTypedLine = 4096;
 
 constexpr int kEditorSignals[] = {SIGINT, SIGWINCH, SIGTSTP, SIGCONT, SIGTERM, SIGHUP, SIGQUIT};
 constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGQUIT};
-
-volatile std::sig_atomic_t caught[NSIG];
-
-void NoteSignal(int signal) {
-  caught[signal] = 1;
-}
 
 bool TerminalIsKnown() {
   const char* name = std::getenv("TERM");
@@ -113,7 +108,7 @@ class SignalScope {
     handler.sa_mask = editorSignals;  // no SA_RESTART: the wait returns at once
     for (std::size_t i = 0; i < std::size(kEditorSignals); ++i) {
       const int signal = kEditorSignals[i];
-      caught[signal] = 0;
+      ForgetSignal(signal);
       sigaction(signal, nullptr, &saved_[i]);
       if (saved_[i].sa_handler != SIG_IGN || signal == SIGINT) sigaction(signal, &handler, nullptr);
     }
@@ -463,13 +458,13 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
 
 int EditLineEditor::AnswerSignals(wchar_t* character) {
   for (int signal : kEndingSignals) {
-    if (caught[signal]) {
+    if (SignalNoted(signal)) {
       endingSignal_ = signal;
       stop_ = Stop::EndingSignal;
       return -1;
     }
   }
-  if (caught[SIGINT]) {
+  if (SignalNoted(SIGINT)) {
     // First the cursor goes to the end of the line, so that "^C" follows all of it.
     if (stop_ != Stop::Interrupt) {
       stop_ = Stop::Interrupt;
@@ -478,18 +473,18 @@ int EditLineEditor::AnswerSignals(wchar_t* character) {
     }
     return -1;
   }
-  if (caught[SIGTSTP]) {
-    caught[SIGTSTP] = 0;
+  if (SignalNoted(SIGTSTP)) {
+    ForgetSignal(SIGTSTP);
     Suspend();
   }
-  if (caught[SIGCONT]) {
+  if (SignalNoted(SIGCONT)) {
     // Continued after a stop by someone else: the shell may have changed the terminal's settings.
-    caught[SIGCONT] = 0;
+    ForgetSignal(SIGCONT);
     el_set(el_, EL_PREP_TERM, 0);
     el_set(el_, EL_PREP_TERM, 1);
   }
-  if (caught[SIGWINCH]) {
-    caught[SIGWINCH] = 0;
+  if (SignalNoted(SIGWINCH)) {
+    ForgetSignal(SIGWINCH);
     el_resize(el_);  // the line is drawn for the new width from the next key on
   }
   return 0;

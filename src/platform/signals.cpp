@@ -9,16 +9,29 @@ namespace calcorix {
 namespace {
 
 volatile sig_atomic_t pendingSignal = 0;
+volatile sig_atomic_t noted[NSIG];
 
-void NoteSignal(int signal) {
+void NoteTermination(int signal) {
   pendingSignal = signal;
 }
 
 }  // namespace
 
+void NoteSignal(int signal) {
+  if (signal > 0 && signal < NSIG) noted[signal] = 1;
+}
+
+bool SignalNoted(int signal) {
+  return noted[signal] != 0;
+}
+
+void ForgetSignal(int signal) {
+  noted[signal] = 0;
+}
+
 void NoteTerminationSignals() {
   struct sigaction action {};
-  action.sa_handler = NoteSignal;
+  action.sa_handler = NoteTermination;
   sigemptyset(&action.sa_mask);
   action.sa_flags = 0;
   sigaction(SIGINT, &action, nullptr);

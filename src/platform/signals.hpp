@@ -18,6 +18,12 @@ int PendingTerminationSignal();
 // written first by main.
 [[noreturn]] void EndBySignal(int signal);
 
+// For code that waits for several signals at once (the line editor at a terminal): a handler that
+// only notes its signal, for sigaction, and the notes it leaves.
+void NoteSignal(int signal);
+bool SignalNoted(int signal);
+void ForgetSignal(int signal);
+
 // Restores the default action of `signal` and raises it; when that does not end the process, it
 // ends with status 128 + signal.
 [[noreturn]] void RaiseWithDefaultAction(int signal);
