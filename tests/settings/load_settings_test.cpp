@@ -76,9 +76,7 @@ TEST_F(LoadSettingsTest, EachChoiceComesFromItsSwitchElseFromTheFileElseTheDefau
       {{"/p", "/td"}, std::nullopt, {}},
   };
   for (const ChoiceCase& c : cases) {
-    std::filesystem::remove(ConfigPath());
-    if (c.config) WriteConfig(*c.config);
-    SetParameters(c.parameters);
+    StartWith(c.parameters, c.config);
     const Settings settings = LoadSettings();
     const std::string label = testing::PrintToString(c.parameters) + " / " +
                               testing::PrintToString(c.config.value_or("(no file)"));
@@ -203,12 +201,7 @@ TEST_F(LoadSettingsTest, TextModeAndErrorStatusComeFromTheSwitchElseTheFile) {
       {{}, "-x \n", TextMode::Automatic, false},
   };
   for (const auto& c : cases) {
-    if (c.config) {
-      WriteConfig(*c.config);
-    } else {
-      std::filesystem::remove(ConfigPath());
-    }
-    SetParameters(c.parameters);
+    StartWith(c.parameters, c.config);
     const Settings settings = LoadSettings();
     EXPECT_EQ(settings.textMode, c.mode) << testing::PrintToString(c.parameters);
     EXPECT_EQ(settings.errorStatus, c.errorStatus) << testing::PrintToString(c.parameters);
@@ -240,12 +233,7 @@ TEST_F(LoadSettingsTest, NotesAreSingleLinesOfPlainText) {
                        "-t została pominięta."}},
   };
   for (const auto& c : cases) {
-    if (c.config) {
-      WriteConfig(*c.config);
-    } else {
-      std::filesystem::remove(ConfigPath());
-    }
-    SetParameters(c.parameters);
+    StartWith(c.parameters, c.config);
     EXPECT_EQ(LoadSettings().hints, c.hints) << testing::PrintToString(c.parameters);
   }
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,14 @@ class SettingsTest : public ::testing::Test {
   }
   std::string WriteConfig(const std::string& bytes) const {
     return WriteFile("calcorix.cfg", bytes);
+  }
+
+  // A start with these parameters, and a configuration file beside the program only when given.
+  void StartWith(const std::vector<std::string>& parameters,
+                 const std::optional<std::string>& config) const {
+    std::filesystem::remove(ConfigPath());
+    if (config) WriteConfig(*config);
+    SetParameters(parameters);
   }
 
   TempFolder folder_;
