@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "platform/files.hpp"
 #include "platform/text.hpp"
 
 namespace calcorix {
@@ -16,26 +17,6 @@ namespace {
 // kHistoryLimit entries of kMaxTextLength bytes fit many times over; only the end of a larger file
 // is read, so a damaged or foreign file cannot take much memory.
 constexpr off_t kReadLimit = 1 << 20;
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int Get() const { return fd_; }
-  // Closes now, so that a failed close (the data did not reach the disk) is seen.
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
 
 bool ReadTail(int fd, std::string& bytes) {
   struct stat status {};
@@ -89,7 +70,7 @@ bool SaveHistory(const std::string& path, const std::vector<std::string>& entrie
     bytes += '\n';
   }
   std::string temporary = path + ".XXXXXX";
-  Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));  // created with mode 0600
+  FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));  // created with mode 0600
   if (file.Get() < 0) return false;
   const bool written = WriteAll(file.Get(), bytes) && file.Close();
   if (written && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
@@ -121,7 +102,7 @@ bool AddHistoryEntry(std::vector<std::string>& entries, std::string_view line) {
 
 bool LoadHistory(const std::string& path, std::vector<std::string>& entries) {
   entries.clear();
-  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.Get() < 0) return errno == ENOENT;
   std::string bytes;
   if (!ReadTail(file.Get(), bytes)) return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/text.hpp"
 #include "session/name_table.hpp"
 
 namespace calcorix {
@@ -9,14 +10,6 @@ namespace {
 
 bool IsLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 std::size_t CommonPrefixLength(std::string_view a, std::string_view b) {
@@ -41,7 +34,7 @@ NameCompletion CompleteName(std::string_view beforeCursor, std::string_view afte
   if (run > 0 && completion.wordLength == 0) return completion;
 
   std::string word(beforeCursor.substr(start));
-  std::transform(word.begin(), word.end(), word.begin(), Upper);
+  std::transform(word.begin(), word.end(), word.begin(), UpperAscii);
   for (const NamedValue& entry : NamedValues()) {
     if (entry.name.starts_with(word)) completion.candidates.push_back(entry.name);
   }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text.hpp"
+
 // Number texts inside the engine: the characters a number run is made of, reading a number text,
 // and writing a value back into an expression. The engine's decimal point is always ".".
 
@@ -12,7 +14,7 @@ namespace calcorix {
 // The NumberChars class: "0" to "9", "." and "E" (upper case only: the expression has been
 // upper-cased before any pass sees it).
 inline bool IsNumberChar(char c) {
-  return (c >= '0' && c <= '9') || c == '.' || c == 'E';
+  return IsDigit(c) || c == '.' || c == 'E';
 }
 
 // The one grammar of number texts, wherever they come from (the engine's texts, the numbers of the

@@ -65,7 +65,7 @@ long double WithSign(int sign, long double value) {
 }
 
 bool IsDigitOrPoint(char c) {
-  return (c >= '0' && c <= '9') || c == '.';
+  return IsDigit(c) || c == '.';
 }
 
 long double ProductPassOver(std::string_view text, const GroupEnds& ends, FormulaState& state);

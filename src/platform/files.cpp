@@ -19,6 +19,12 @@ FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
   return *this;
 }
 
+bool FileDescriptor::Close() {
+  const int descriptor = descriptor_;
+  descriptor_ = -1;
+  return ::close(descriptor) == 0;
+}
+
 FileDescriptor OpenRegularFile(const std::string& path) {
   // A NUL inside the name would make the system see a shorter name, that is another file.
   if (path.empty() || path.find('\0') != std::string::npos) return {};

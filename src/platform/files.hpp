@@ -22,6 +22,9 @@ class FileDescriptor {
   int Get() const { return descriptor_; }
   bool IsOpen() const { return descriptor_ >= 0; }
 
+  // Closes now, so that a failed close (written data that did not reach the file) is seen.
+  bool Close();
+
  private:
   int descriptor_ = -1;
 };
