@@ -25,8 +25,6 @@
 #include "driver/history_file.hpp"
 #include "driver/name_completion.hpp"
 #include "platform/console.hpp"
-#include "platform/cp852.hpp"
-#include "platform/locale.hpp"
 #include "platform/signals.hpp"
 #include "platform/system.hpp"
 #include "platform/text.hpp"
@@ -406,15 +404,7 @@ void EditLineEditor::NoteHistoryUnavailable(std::string_view what) {
   historyPath_.clear();
   if (historyNoted_) return;
   historyNoted_ = true;
-  const std::string text = "Historia niedostępna: " + std::string(what);
-  std::string bytes;
-  if (LocaleUsesUtf8()) {
-    bytes = text;
-  } else {
-    AppendAsCp852(text, bytes);
-  }
-  bytes += "\r\n";
-  WriteBytes(STDERR_FILENO, bytes);
+  WriteDiagnostic("Historia niedostępna: " + std::string(what));
 }
 
 int EditLineEditor::NextCharacter(wchar_t* character) {
