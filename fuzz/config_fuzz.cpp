@@ -25,11 +25,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text.hpp"
 #include "fuzz_support.hpp"
 #include "platform/console.hpp"
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
-#include "platform/text.hpp"
 #include "settings/config_file.hpp"
 #include "settings/settings.hpp"
 #include "settings/whole_number.hpp"

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "arith/checked.hpp"
+#include "base/text.hpp"
 #include "output/result_printer.hpp"
-#include "platform/text.hpp"
 #include "session/session.hpp"
 
 namespace calcorix {

@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "base/text.hpp"
 #include "platform/files.hpp"
-#include "platform/text.hpp"
 
 namespace calcorix {
 namespace {

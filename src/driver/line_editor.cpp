@@ -22,12 +22,12 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text.hpp"
 #include "driver/history_file.hpp"
 #include "driver/name_completion.hpp"
 #include "platform/console.hpp"
 #include "platform/signals.hpp"
 #include "platform/system.hpp"
-#include "platform/text.hpp"
 
 namespace calcorix {
 namespace {

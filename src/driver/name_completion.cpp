@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/text.hpp"
+#include "base/text.hpp"
 #include "session/name_table.hpp"
 
 namespace calcorix {

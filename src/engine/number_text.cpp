@@ -6,7 +6,7 @@
 
 #include "arith/checked.hpp"
 #include "arith/decimal_digits.hpp"
-#include "platform/text.hpp"
+#include "base/text.hpp"
 
 namespace calcorix {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text.hpp"
+#include "base/text.hpp"
 
 // Number texts inside the engine: the characters a number run is made of, reading a number text,
 // and writing a value back into an expression. The engine's decimal point is always ".".

@@ -1,7 +1,7 @@
 #include "functions/random.hpp"
 
 #include "arith/round_half_even.hpp"
-#include "platform/system.hpp"
+#include "base/clock.hpp"
 
 namespace calcorix {
 

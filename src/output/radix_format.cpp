@@ -4,7 +4,7 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "platform/text.hpp"
+#include "base/text.hpp"
 
 namespace calcorix {
 

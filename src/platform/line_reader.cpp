@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "base/text.hpp"
 #include "platform/signals.hpp"
-#include "platform/text.hpp"
 
 namespace calcorix {
 

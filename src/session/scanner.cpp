@@ -1,10 +1,10 @@
 #include "session/scanner.hpp"
 
+#include "base/text.hpp"
 #include "engine/compute.hpp"
 #include "engine/formula.hpp"
 #include "engine/number_text.hpp"
 #include "engine/readers.hpp"
-#include "platform/text.hpp"
 #include "session/name_table.hpp"
 
 namespace calcorix {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "base/text.hpp"
 #include "platform/process.hpp"
-#include "platform/text.hpp"
 #include "settings/keys.hpp"
 #include "settings/switches.hpp"
 

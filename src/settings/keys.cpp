@@ -1,6 +1,6 @@
 #include "settings/keys.hpp"
 
-#include "platform/text.hpp"
+#include "base/text.hpp"
 #include "settings/whole_number.hpp"
 
 namespace calcorix {

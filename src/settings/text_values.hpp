@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text.hpp"
+#include "base/text.hpp"
 
 // What switch values and configuration lines have in common: a value that opens a quote is
 // continued over the parameters or lines that follow it.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "arith/errors.hpp"
-#include "platform/system.hpp"
+#include "base/clock.hpp"
 
 namespace calcorix::test {
 namespace {
