@@ -178,7 +178,7 @@ Settings LoadSettings() {
       settings.outputFormat);
   LoadDecimalPlaces(settings, config);
   ApplyLetterRule(settings, config, 'e', kTextModeLetters,
-                  std::array{TextMode::Automatic, TextMode::Utf8, TextMode::Designed},
+                  std::array{TextMode::Automatic, TextMode::Utf8, TextMode::Cp852CrLf},
                   settings.textMode);
   LoadErrorStatus(settings, config);
 

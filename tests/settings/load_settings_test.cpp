@@ -193,7 +193,7 @@ TEST_F(LoadSettingsTest, TextModeAndErrorStatusComeFromTheSwitchElseTheFile) {
   } cases[] = {
       {{}, std::nullopt, TextMode::Automatic, false},
       {{"-eu"}, std::nullopt, TextMode::Utf8, false},
-      {{"-ED"}, "-eu\n", TextMode::Designed, false},
+      {{"-ED"}, "-eu\n", TextMode::Cp852CrLf, false},
       {{"-ex"}, "-eu\n", TextMode::Automatic, false},  // unusable: the default, not the file
       {{}, "-eU\n-x\n", TextMode::Utf8, true},
       {{"-x"}, std::nullopt, TextMode::Automatic, true},

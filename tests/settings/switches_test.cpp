@@ -86,12 +86,12 @@ TEST_F(Switches, TextValuesJoinQuotesOverTheFollowingParameters) {
 }
 
 TEST_F(Switches, QuoteKinds) {
-  EXPECT_EQ(QuoteKind("'a"), 1);
-  EXPECT_EQ(QuoteKind("\"a"), 2);
-  EXPECT_EQ(QuoteKind("[a"), 3);
-  EXPECT_EQ(QuoteKind("]a"), 0);
-  EXPECT_EQ(QuoteKind("a'"), 0);
-  EXPECT_EQ(QuoteKind(""), 0);
+  EXPECT_EQ(QuoteKind("'a"), Quote::Single);
+  EXPECT_EQ(QuoteKind("\"a"), Quote::Double);
+  EXPECT_EQ(QuoteKind("[a"), Quote::Bracket);
+  EXPECT_EQ(QuoteKind("]a"), Quote::None);
+  EXPECT_EQ(QuoteKind("a'"), Quote::None);
+  EXPECT_EQ(QuoteKind(""), Quote::None);
 }
 
 TEST_F(Switches, ParametersAreCutTo255Characters) {
