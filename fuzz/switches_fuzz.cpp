@@ -133,8 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const auto source = static_cast<int>(settings.inputSource);
-  const auto unit = static_cast<int>(settings.angleUnit);
-  const auto format = static_cast<int>(settings.outputFormat);
+  const auto unit = static_cast<int>(settings.options.angleUnit);
+  const auto format = static_cast<int>(settings.options.outputFormat);
   if (source < 1 || source > 2 || unit > 2 || format < 1 || format > 6) {
     Fail("a setting outside its values", detail);
   }

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "arith/checked.hpp"
@@ -45,19 +47,15 @@ void EndIfSignalled() {
   if (const int signal = PendingTerminationSignal()) EndBySignal(signal);
 }
 
-Options OptionsFrom(const Settings& settings) {
-  Options options;
-  options.angleUnit = settings.angleUnit;
-  options.outputFormat = settings.outputFormat;
-  options.decimalPlaces = settings.decimalPlaces;
-  options.decimalSeparator = DecimalSeparator();
+// RAN's seed, from CALCORIX_SEED; an unusable one is said, and the clock seeds the generator.
+std::optional<std::uint64_t> SeedOfThisRun() {
   bool unusableSeed = false;
-  options.seed = SeedFromEnvironment(&unusableSeed);
+  const std::optional<std::uint64_t> seed = SeedFromEnvironment(&unusableSeed);
   if (unusableSeed) {
     WriteDiagnostic("CALCORIX_SEED nie jest liczbą całkowitą od 0 do 18446744073709551615; " +
                     std::string("ziarno RAN pochodzi z zegara."));
   }
-  return options;
+  return seed;
 }
 
 void RunSingleCalculation(const Settings& settings, Calculator& calculator, LineSink& sink) {
@@ -170,7 +168,8 @@ int RunCalcorix() {
   }
   if (Parameters().empty()) PrintBanner(settings);
 
-  Calculator calculator(OptionsFrom(settings));
+  settings.options.seed = SeedOfThisRun();
+  Calculator calculator(settings.options);
   ConsoleSink sink;
   const bool commandLine = settings.inputSource == InputSource::CommandLine;
   if (commandLine && settings.loopEnabled) {

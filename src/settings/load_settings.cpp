@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/locale.hpp"
 #include "platform/process.hpp"
 #include "settings/config_file.hpp"
 #include "settings/hints.hpp"
@@ -114,9 +115,9 @@ void LoadLoop(Settings& settings) {
 // -f: modulo 256 keeps the low 8 bits of the 32-bit number: -1 gives 255, 300 gives 44.
 void LoadDecimalPlaces(Settings& settings, const ConfigFile& config) {
   if (SwitchPresent('f')) {
-    settings.decimalPlaces = static_cast<std::uint8_t>(SwitchInteger('f'));
+    settings.options.decimalPlaces = static_cast<std::uint8_t>(SwitchInteger('f'));
   } else if (config.ConfigKeyPresent('f')) {
-    settings.decimalPlaces = static_cast<std::uint8_t>(config.ConfigInteger('f'));
+    settings.options.decimalPlaces = static_cast<std::uint8_t>(config.ConfigInteger('f'));
     const std::string text = config.ConfigText('f');
     if (!IsUsableValue('f', text)) {
       settings.hints.push_back(
@@ -160,6 +161,7 @@ int LoopProblemStatus(LoopProblem problem) {
 
 Settings LoadSettings() {
   Settings settings;
+  settings.options.decimalSeparator = DecimalSeparator();
   // The count is 8 bits wide: with 256 words or more only (count modulo 256) are joined.
   settings.expressionWordCount = static_cast<std::uint8_t>(CountExpressionWords());
   settings.hints = CommandLineHints();
@@ -170,12 +172,12 @@ Settings LoadSettings() {
                   settings.inputSource);
   ApplyLetterRule(settings, config, 't', kAngleLetters,
                   std::array{AngleUnit::Degrees, AngleUnit::Radians, AngleUnit::Grads},
-                  settings.angleUnit);
+                  settings.options.angleUnit);
   ApplyLetterRule(
       settings, config, 'o', kFormatLetters,
       std::array{OutputFormat::Decimal, OutputFormat::Scientific, OutputFormat::Exponential,
                  OutputFormat::Hexadecimal, OutputFormat::Octal, OutputFormat::Binary},
-      settings.outputFormat);
+      settings.options.outputFormat);
   LoadDecimalPlaces(settings, config);
   ApplyLetterRule(settings, config, 'e', kTextModeLetters,
                   std::array{TextMode::Automatic, TextMode::Utf8, TextMode::Cp852CrLf},

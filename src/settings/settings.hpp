@@ -24,10 +24,10 @@ enum class LoopProblem : std::uint8_t {
 };
 
 struct Settings {
+  // The angle unit, the format and the decimal places from the switches and the file; the decimal
+  // separator from the locale. The seed is the environment's, and the driver's to set.
+  Options options;
   InputSource inputSource = InputSource::CommandLine;
-  AngleUnit angleUnit = AngleUnit::Radians;
-  OutputFormat outputFormat = OutputFormat::Decimal;
-  std::uint8_t decimalPlaces = kNoFixedPlaces;
   bool loopEnabled = false;
   long double loopStart = 0;
   long double loopStep = 0;

@@ -81,9 +81,9 @@ TEST_F(LoadSettingsTest, EachChoiceComesFromItsSwitchElseFromTheFileElseTheDefau
     const std::string label = testing::PrintToString(c.parameters) + " / " +
                               testing::PrintToString(c.config.value_or("(no file)"));
     EXPECT_EQ(settings.inputSource, c.expected.inputSource) << label;
-    EXPECT_EQ(settings.angleUnit, c.expected.angleUnit) << label;
-    EXPECT_EQ(settings.outputFormat, c.expected.outputFormat) << label;
-    EXPECT_EQ(settings.decimalPlaces, c.expected.decimalPlaces) << label;
+    EXPECT_EQ(settings.options.angleUnit, c.expected.angleUnit) << label;
+    EXPECT_EQ(settings.options.outputFormat, c.expected.outputFormat) << label;
+    EXPECT_EQ(settings.options.decimalPlaces, c.expected.decimalPlaces) << label;
     EXPECT_EQ(settings.graphRequested, c.expected.graphRequested) << label;
     EXPECT_FALSE(settings.loopEnabled) << label;
   }
