@@ -31,6 +31,7 @@
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
 #include "settings/config_file.hpp"
+#include "settings/config_location.hpp"
 #include "settings/settings.hpp"
 #include "settings/whole_number.hpp"
 
@@ -141,7 +142,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   if (writer < 0) Fail("cannot create the configuration file", path);
   std::atexit(RemoveFolder);
   calcorix::SetExecutablePath(folder + "/calcorix");
-  calcorix::SetParameters({});
   return 0;
 }
 
@@ -181,7 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CaptureConsole(&output);
   Settings settings;
   try {
-    settings = LoadSettings();
+    settings = LoadSettings(CommandLine(), FindConfigFile(), '.');
   } catch (...) {
     Fail("LoadSettings left with an exception", contents);
   }
