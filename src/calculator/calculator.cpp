@@ -21,6 +21,8 @@ class CollectingSink final : public LineSink {
 
 }  // namespace
 
+// The library's calculation session under a name private to the calculator, so that the public
+// header declares nothing of it outside the class.
 struct Calculator::Session : calcorix::Session {
   using calcorix::Session::Session;
 };
