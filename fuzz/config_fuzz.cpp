@@ -31,6 +31,7 @@
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
 #include "settings/config_file.hpp"
+#include "settings/config_location.hpp"
 #include "settings/settings.hpp"
 #include "settings/whole_number.hpp"
 
@@ -141,7 +142,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   if (writer < 0) Fail("cannot create the configuration file", path);
   std::atexit(RemoveFolder);
   calcorix::SetExecutablePath(folder + "/calcorix");
-  calcorix::SetParameters({});
   return 0;
 }
 
@@ -181,7 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CaptureConsole(&output);
   Settings settings;
   try {
-    settings = LoadSettings();
+    settings = LoadSettings(CommandLine(), FindConfigFile(), '.');
   } catch (...) {
     Fail("LoadSettings left with an exception", contents);
   }
@@ -190,8 +190,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (settings.configFilePath != path) Fail("configuration file path", settings.configFilePath);
   if (settings.loopProblem != LoopProblem::None) Fail("a loop problem from the file", contents);
   const auto source = static_cast<int>(settings.inputSource);
-  const auto unit = static_cast<int>(settings.angleUnit);
-  const auto format = static_cast<int>(settings.outputFormat);
+  const auto unit = static_cast<int>(settings.options.angleUnit);
+  const auto format = static_cast<int>(settings.options.outputFormat);
   if (source < 1 || source > 2 || unit > 2 || format < 1 || format > 6) {
     Fail("a setting outside its values", contents);
   }
@@ -199,7 +199,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto expectedPlaces = static_cast<std::uint8_t>(
       places == 0 ? kNoFixedPlaces
                   : WholeNumberValue(std::string_view(lines[places - 1]).substr(2)));
-  if (settings.decimalPlaces != expectedPlaces) Fail("decimal places", contents);
+  if (settings.options.decimalPlaces != expectedPlaces) Fail("decimal places", contents);
   if (settings.loopEnabled || settings.graphRequested)
     Fail("loop or graph from the file", contents);
   return 0;

@@ -1,9 +1,11 @@
-// The switches, LoadSettings and the whole driver on arbitrary argument vectors. Byte 0 chooses
-// one of four configuration files beside the program (none, and three real ones); the rest is
-// split at NUL bytes into the parameters, as no NUL can stand inside a real one.
+// The command-line parse, LoadSettings and the whole driver on arbitrary argument vectors. Byte 0
+// chooses one of four configuration files beside the program (none, and three real ones); the
+// rest is split at NUL bytes into the parameters, as no NUL can stand inside a real one.
 //
-// After LoadSettings the settings must hold valid values and the words be counted and joined as
-// the command line has them; a start-up that ends must have written exactly its one loop message.
+// The parse must find the first switch of each letter, the words and the requests as the
+// parameters have them; after LoadSettings the settings must hold valid values and the words be
+// counted and joined as the command line has them; a start-up that ends must have written exactly
+// its one loop message.
 // Then, unless the run would read standard input or loop for long, the driver runs end to end:
 // help, graph message, banner, single calculation or a short loop, in whole CR LF lines.
 
@@ -15,18 +17,21 @@
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/text.hpp"
 #include "driver/driver.hpp"
 #include "fuzz_support.hpp"
 #include "platform/console.hpp"
 #include "platform/cp852.hpp"
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
+#include "settings/command_line.hpp"
+#include "settings/config_location.hpp"
 #include "settings/settings.hpp"
-#include "settings/switches.hpp"
 
 namespace calcorix::fuzz {
 namespace {
@@ -69,13 +74,41 @@ std::string Describe(const std::vector<std::string>& parameters) {
 
 // Whether the driver's loop would end within kMaxLoopPasses passes.
 bool LoopIsShort(const Settings& settings) {
-  const bool ascending = settings.loopStep >= 0;
-  long double value = settings.loopStart;
-  for (int pass = 0; pass < kMaxLoopPasses; ++pass) {
-    value += settings.loopStep;
-    if (ascending ? value > settings.loopEnd : value < settings.loopEnd) return true;
+  std::optional<long double> value = settings.loopValue;
+  for (int pass = 0; pass < kMaxLoopPasses && value; ++pass)
+    value = NextLoopValue(settings, *value);
+  return !value;
+}
+
+// The parse against the parameters themselves: each letter's first switch, the words in order,
+// and the requests.
+void CheckParse(const CommandLine& line, const std::vector<std::string>& parameters,
+                const std::string& detail) {
+  std::vector<std::string> words;
+  std::string letters;
+  bool help = false, version = false;
+  for (std::size_t i = 0; i < parameters.size(); ++i) {
+    const std::string& p = parameters[i];
+    help = help || p == "--help";
+    version = version || p == "--version";
+    if (p.empty() || p[0] != '-') {
+      words.push_back(p.substr(0, kMaxText));
+    } else if (p.size() >= 2 && letters.find(LowerAscii(p[1])) == std::string::npos) {
+      letters.push_back(LowerAscii(p[1]));
+      if (line.FindSwitch(p[1]) != i + 1) Fail("not the first switch of its letter", detail);
+    }
   }
-  return false;
+  if (line.words != words) Fail("expression words", detail);
+  for (int code = 0; code < 256; ++code) {
+    const auto letter = static_cast<char>(code);
+    const bool present = letters.find(LowerAscii(letter)) != std::string::npos;
+    if (line.SwitchPresent(letter) != present) Fail("switch presence", detail);
+    if (line.SwitchText(letter).size() > kMaxText) Fail("switch text over 255 characters", detail);
+  }
+  if (line.helpRequested != (help || line.SwitchPresent('?') || line.SwitchPresent('h')) ||
+      line.versionRequested != version || line.graphRequested != line.SwitchPresent('p')) {
+    Fail("requests", detail);
+  }
 }
 
 }  // namespace
@@ -109,19 +142,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SetExecutablePath(executables[data[0] % 4]);
   const std::vector<std::string> parameters =
       SplitParameters(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
-  SetParameters(parameters);
   const std::string detail = Describe(parameters);
-
-  std::size_t words = 0;
-  for (const std::string& p : parameters) {
-    if (p.empty() || p[0] != '-') ++words;
-  }
+  const CommandLine line = ParseCommandLine(parameters);
+  CheckParse(line, parameters, detail);
 
   std::string output;
   CaptureConsole(&output);
   Settings settings;
   try {
-    settings = LoadSettings();
+    settings = LoadSettings(line, FindConfigFile(), '.');
   } catch (...) {
     Fail("LoadSettings left with an exception", detail);
   }
@@ -133,24 +162,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const auto source = static_cast<int>(settings.inputSource);
-  const auto unit = static_cast<int>(settings.angleUnit);
-  const auto format = static_cast<int>(settings.outputFormat);
+  const auto unit = static_cast<int>(settings.options.angleUnit);
+  const auto format = static_cast<int>(settings.options.outputFormat);
   if (source < 1 || source > 2 || unit > 2 || format < 1 || format > 6) {
     Fail("a setting outside its values", detail);
   }
-  if (settings.expressionWordCount != (words & 0xFF)) Fail("word count", detail);
-  if (CountExpressionWords() != words) Fail("expression words", detail);
-  const std::string expression = JoinExpressionWords(settings.expressionWordCount);
+  if (settings.expressionWordCount != (line.words.size() & 0xFF)) Fail("word count", detail);
+  const std::string expression = line.JoinExpressionWords(settings.expressionWordCount);
   std::string expected;
   for (std::size_t n = 1; n <= settings.expressionWordCount && expected.size() < kMaxText; ++n) {
-    expected += ExpressionWord(n);
+    expected += line.ExpressionWord(n);
   }
   expected.resize(std::min(expected.size(), kMaxText));
   if (expression != expected) Fail("joined words differ from the words", detail);
-  for (char letter : {'i', 't', 'o', 'f', 'l', 'p', '?', 'h', 'X'}) {
-    if (SwitchText(letter).size() > kMaxText) Fail("switch text over 255 characters", detail);
-    if (SwitchPresent(letter) != (FindSwitch(letter) != 0)) Fail("switch presence", detail);
-  }
   if (settings.loopEnabled &&
       !(std::isfinite(settings.loopStart) && std::isfinite(settings.loopStep) &&
         std::isfinite(settings.loopEnd))) {
@@ -162,6 +186,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (!loopProblem && settings.loopEnabled && !LoopIsShort(settings)) return 0;
+  // The driver parses the process's parameters itself.
+  SetParameters(parameters);
   output.clear();
   CaptureConsole(&output);
   int status = -1;

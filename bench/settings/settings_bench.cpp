@@ -1,5 +1,5 @@
-// Costs of the settings: reading the configuration file (once per run), and the joining
-// of the expression words that the driver repeats before every loop pass.
+// Costs of the settings: reading the configuration file (once per run), the one parse of the
+// command line, and the joining of its expression words.
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "platform/process.hpp"
+#include "settings/command_line.hpp"
 #include "settings/config_file.hpp"
+#include "settings/config_location.hpp"
 #include "settings/settings.hpp"
-#include "settings/switches.hpp"
 
 namespace calcorix {
 namespace {
@@ -59,40 +60,33 @@ BENCHMARK(BM_ReadA64MiBFileWithoutLineEnd)->Unit(benchmark::kMillisecond);
 void BM_LoadSettingsWithTheFourLineFile(benchmark::State& state) {
   const ConfigDirectory directory("-iS\n-tD\n-oE\n-f4\n");
   SetExecutablePath(directory.Executable());
-  SetParameters({"2*sin(30)+3^2"});
+  const CommandLine line = ParseCommandLine({"2*sin(30)+3^2"});
   for (auto _ : state)
-    benchmark::DoNotOptimize(LoadSettings());
-  SetParameters({});
+    benchmark::DoNotOptimize(LoadSettings(line, FindConfigFile(), '.'));
 }
 BENCHMARK(BM_LoadSettingsWithTheFourLineFile)->Unit(benchmark::kMicrosecond);
 
-// The words of a 255-word expression, with a switch in front.
-void SetWordParameters(std::size_t count) {
+// A 255-word expression, with a switch in front.
+std::vector<std::string> WordParameters(std::size_t count) {
   std::vector<std::string> parameters{"-td"};
   for (std::size_t i = 0; i < count; ++i)
     parameters.push_back(i % 2 == 0 ? "1" : "+");
-  SetParameters(parameters);
+  return parameters;
 }
 
-void BM_JoinWordByWord(benchmark::State& state) {
-  const auto count = static_cast<std::size_t>(state.range(0));
-  SetWordParameters(count);
-  for (auto _ : state) {
-    std::string expression;
-    for (std::size_t n = 1; n <= count; ++n)
-      expression += ExpressionWord(n);
-    benchmark::DoNotOptimize(expression);
-  }
-  SetParameters({});
+void BM_ParseCommandLine(benchmark::State& state) {
+  const std::vector<std::string> parameters =
+      WordParameters(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(ParseCommandLine(parameters));
 }
-BENCHMARK(BM_JoinWordByWord)->Arg(3)->Arg(255)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ParseCommandLine)->Arg(3)->Arg(255)->Unit(benchmark::kMicrosecond);
 
 void BM_JoinExpressionWords(benchmark::State& state) {
   const auto count = static_cast<std::size_t>(state.range(0));
-  SetWordParameters(count);
+  const CommandLine line = ParseCommandLine(WordParameters(count));
   for (auto _ : state)
-    benchmark::DoNotOptimize(JoinExpressionWords(count));
-  SetParameters({});
+    benchmark::DoNotOptimize(line.JoinExpressionWords(count));
 }
 BENCHMARK(BM_JoinExpressionWords)->Arg(3)->Arg(255)->Unit(benchmark::kMicrosecond);
 

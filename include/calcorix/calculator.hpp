@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,19 +27,6 @@
 
 namespace calcorix {
 
-struct Options {
-  AngleUnit angleUnit = AngleUnit::Radians;
-  OutputFormat outputFormat = OutputFormat::Decimal;
-  // Fixed decimal places (significant digits in the Exponential format), taken modulo 256 as the
-  // -f switch takes them; kNoFixedPlaces (16) asks for none.
-  int decimalPlaces = kNoFixedPlaces;
-  // The decimal point of printed results. Expressions always use ".".
-  char decimalSeparator = '.';
-  // The seed of RAN's generator; without one it is seeded from a millisecond clock at its first
-  // draw. Equal seeds give equal sequences.
-  std::optional<std::uint64_t> seed;
-};
-
 struct Result {
   // Exactly the lines the program would print for the expression, as UTF-8, without line ends.
   std::vector<std::string> lines;
@@ -50,8 +35,6 @@ struct Result {
   // The value that was printed; meaningful only when ok.
   long double value = 0;
 };
-
-struct Session;
 
 class Calculator {
  public:
@@ -82,10 +65,11 @@ class Calculator {
   void SetLoopValue(long double value);
   long double LoopValue() const;
 
+  // The options as given to the constructor.
   const Options& GetOptions() const;
 
  private:
-  Options options_;
+  struct Session;  // everything a calculation reads and writes
   std::unique_ptr<Session> session_;
 };
 

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-// What a user of the calculator chooses: the angle unit of the trigonometric functions and the
-// format of printed results. The numeric values are the ones the command line and the
-// configuration file have always stood for.
+// What a user of the calculator chooses: the angle unit of the trigonometric functions, the
+// format of printed results and the rest of the Options. The numeric values are the ones the
+// command line and the configuration file have always stood for.
 
 namespace calcorix {
 
@@ -22,5 +23,20 @@ enum class OutputFormat : std::uint8_t {
 // The number of decimal places that asks for no fixed number of places: full precision in the
 // Decimal and Exponential formats.
 inline constexpr int kNoFixedPlaces = 16;
+
+// Everything a user chooses for the calculations, in one record: the program's settings and every
+// calculator hold one.
+struct Options {
+  AngleUnit angleUnit = AngleUnit::Radians;
+  OutputFormat outputFormat = OutputFormat::Decimal;
+  // Fixed decimal places (significant digits in the Exponential format), taken modulo 256 as the
+  // -f switch takes them; kNoFixedPlaces (16) asks for none.
+  int decimalPlaces = kNoFixedPlaces;
+  // The decimal point of printed results. Expressions always use ".".
+  char decimalSeparator = '.';
+  // The seed of RAN's generator; without one it is seeded from a millisecond clock at its first
+  // draw. Equal seeds give equal sequences.
+  std::optional<std::uint64_t> seed;
+};
 
 }  // namespace calcorix

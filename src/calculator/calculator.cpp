@@ -21,15 +21,13 @@ class CollectingSink final : public LineSink {
 
 }  // namespace
 
-Calculator::Calculator(Options options)
-    : options_(std::move(options)), session_(std::make_unique<Session>()) {
-  session_->angleUnit = options_.angleUnit;
-  session_->outputFormat = options_.outputFormat;
-  // Modulo 256, as the -f switch keeps the low 8 bits of its whole number.
-  session_->decimalPlaces = static_cast<std::uint8_t>(options_.decimalPlaces);
-  session_->decimalSeparator = options_.decimalSeparator;
-  session_->random = RandomGenerator(options_.seed);
-}
+// The library's calculation session under a name private to the calculator, so that the public
+// header declares nothing of it outside the class.
+struct Calculator::Session : calcorix::Session {
+  using calcorix::Session::Session;
+};
+
+Calculator::Calculator(Options options) : session_(std::make_unique<Session>(std::move(options))) {}
 
 Calculator::~Calculator() = default;
 Calculator::Calculator(Calculator&&) noexcept = default;
@@ -45,11 +43,10 @@ Result Calculator::Evaluate(std::string_view expression) {
 
 bool Calculator::Evaluate(std::string_view expression, LineSink& sink) {
   const ArithmeticUnitScope arithmeticUnit;
-  Session& session = *session_;
-  session.output = &sink;
-  session.expressionText.assign(CutText(expression));
-  const bool ok = ResultPrinter(session, session.expressionText);
-  session.output = nullptr;
+  session_->output = &sink;
+  std::string text(CutText(expression));
+  const bool ok = ResultPrinter(*session_, text);
+  session_->output = nullptr;
   return ok;
 }
 
@@ -70,7 +67,7 @@ long double Calculator::LoopValue() const {
 }
 
 const Options& Calculator::GetOptions() const {
-  return options_;
+  return session_->options;
 }
 
 }  // namespace calcorix

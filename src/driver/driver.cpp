@@ -2,7 +2,8 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "arith/checked.hpp"
@@ -16,10 +17,11 @@
 #include "platform/program_end.hpp"
 #include "platform/signals.hpp"
 #include "platform/system.hpp"
+#include "settings/command_line.hpp"
+#include "settings/config_location.hpp"
 #include "settings/hints.hpp"
 #include "settings/random_seed.hpp"
 #include "settings/settings.hpp"
-#include "settings/switches.hpp"
 
 namespace calcorix {
 namespace {
@@ -45,41 +47,24 @@ void EndIfSignalled() {
   if (const int signal = PendingTerminationSignal()) EndBySignal(signal);
 }
 
-Options OptionsFrom(const Settings& settings) {
-  Options options;
-  options.angleUnit = settings.angleUnit;
-  options.outputFormat = settings.outputFormat;
-  options.decimalPlaces = settings.decimalPlaces;
-  options.decimalSeparator = DecimalSeparator();
+// RAN's seed, from CALCORIX_SEED; an unusable one is said, and the clock seeds the generator.
+std::optional<std::uint64_t> SeedOfThisRun() {
   bool unusableSeed = false;
-  options.seed = SeedFromEnvironment(&unusableSeed);
+  const std::optional<std::uint64_t> seed = SeedFromEnvironment(&unusableSeed);
   if (unusableSeed) {
     WriteDiagnostic("CALCORIX_SEED nie jest liczbą całkowitą od 0 do 18446744073709551615; " +
                     std::string("ziarno RAN pochodzi z zegara."));
   }
-  return options;
+  return seed;
 }
 
-void RunSingleCalculation(const Settings& settings, Calculator& calculator, LineSink& sink) {
-  calculator.Evaluate(JoinExpressionWords(settings.expressionWordCount), sink);
-}
-
-void RunLoop(Settings& settings, Calculator& calculator, LineSink& sink) {
-  const std::string words = JoinExpressionWords(settings.expressionWordCount);
-  const bool ascending = settings.loopStep >= 0;
-  for (;;) {
-    calculator.SetLoopValue(settings.loopValue);
-    calculator.Evaluate(words, sink);
+void RunLoop(const Settings& settings, const std::string& expression, Calculator& calculator,
+             LineSink& sink) {
+  for (std::optional<long double> value = settings.loopValue; value;
+       value = NextLoopValue(settings, *value)) {
+    calculator.SetLoopValue(*value);
+    calculator.Evaluate(expression, sink);
     EndIfSignalled();
-    // The loop value advances by repeated 80-bit addition, so rounding accumulates pass by pass.
-    try {
-      settings.loopValue = Add(settings.loopValue, settings.loopStep);
-    } catch (const EOverflow&) {
-      return;
-    }
-    if (ascending ? settings.loopValue > settings.loopEnd : settings.loopValue < settings.loopEnd) {
-      return;
-    }
   }
 }
 
@@ -127,11 +112,6 @@ void RunStandardInput(Calculator& calculator, LineSink& sink) {
   if (reader.Failed()) EndProgram(1);
 }
 
-bool HasParameter(std::string_view wanted) {
-  const auto& parameters = Parameters();
-  return std::find(parameters.begin(), parameters.end(), wanted) != parameters.end();
-}
-
 // Standard input that the user evidently meant the program to read: a pipe or a file.
 bool InputIsPipeOrFile() {
   struct stat status {};
@@ -140,11 +120,11 @@ bool InputIsPipeOrFile() {
 }
 
 // Notes for a user at a terminal; nothing at all when standard error is no terminal.
-void WriteHints(const Settings& settings) {
+void WriteHints(const CommandLine& line, const Settings& settings) {
   if (!IsTerminal(kStandardError)) return;
   for (const std::string& hint : settings.hints)
     WriteDiagnostic(hint);
-  if (Parameters().empty() && settings.inputSource == InputSource::CommandLine &&
+  if (line.parameters.empty() && settings.inputSource == InputSource::CommandLine &&
       InputIsPipeOrFile()) {
     WriteDiagnostic(UnreadInputHint());
   }
@@ -154,29 +134,34 @@ void WriteHints(const Settings& settings) {
 
 int RunCalcorix() {
   PrepareArithmeticUnit();
-  Settings settings = LoadSettings();
+  const CommandLine line = ParseCommandLine(Parameters());
+  Settings settings = LoadSettings(line, FindConfigFile(), DecimalSeparator());
   BindConsole(kStandardOutput, StyleFor(settings.textMode, kStandardOutput));
   BindDiagnostics(kStandardError, StyleFor(settings.textMode, kStandardError));
-  WriteHints(settings);
+  WriteHints(line, settings);
   if (settings.loopProblem != LoopProblem::None) {
     WriteLine(LoopProblemLine(settings.loopProblem));
     EndProgram(LoopProblemStatus(settings.loopProblem));
   }
-  if (SwitchPresent('?') || SwitchPresent('h') || HasParameter("--help")) PrintHelp();
-  if (HasParameter("--version")) PrintVersion();
+  if (line.helpRequested) PrintHelp();
+  if (line.versionRequested) PrintVersion();
   if (settings.graphRequested) {
     WriteLine("Rysowanie wykresów jeszcze nie zostało zaimplementowane.");
     EndProgram(0);
   }
-  if (Parameters().empty()) PrintBanner(settings);
+  if (line.parameters.empty()) PrintBanner(settings);
 
-  Calculator calculator(OptionsFrom(settings));
+  settings.options.seed = SeedOfThisRun();
+  Calculator calculator(settings.options);
   ConsoleSink sink;
   const bool commandLine = settings.inputSource == InputSource::CommandLine;
-  if (commandLine && settings.loopEnabled) {
-    RunLoop(settings, calculator, sink);
-  } else if (commandLine) {
-    RunSingleCalculation(settings, calculator, sink);
+  if (commandLine) {
+    const std::string expression = line.JoinExpressionWords(settings.expressionWordCount);
+    if (settings.loopEnabled) {
+      RunLoop(settings, expression, calculator, sink);
+    } else {
+      calculator.Evaluate(expression, sink);
+    }
   } else if (!settings.loopEnabled) {
     RunStandardInput(calculator, sink);
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/text.hpp"
+
 namespace calcorix {
 
 void ReportFormulaError(FormulaState& state, std::string_view text, std::size_t& position) {
@@ -23,7 +25,7 @@ std::optional<MissingParentheses> CheckParentheses(std::string& expression, Form
   for (const char c : expression) {
     if (c == ' ') continue;
     // Only ASCII letters: tabs and code page 852 letters stay as they are.
-    expression[kept++] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    expression[kept++] = UpperAscii(c);
   }
   expression.resize(kept);
   if (expression.empty()) expression.push_back('0');

@@ -30,7 +30,7 @@ std::optional<long double> ReadRightOperand(std::string_view after, std::size_t&
     length = NumberRunEnd(after, position);
     value = TextToNumber(after.substr(position, length - position));
   }
-  return sign < 0 ? -value : value;
+  return WithSign(sign, value);
 }
 
 std::optional<long double> ReadLeftOperand(std::string_view before, std::size_t& start,

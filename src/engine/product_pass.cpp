@@ -60,10 +60,6 @@ bool TakeGroup(std::string_view text, std::size_t& position, const GroupEnds& en
   return true;
 }
 
-long double WithSign(int sign, long double value) {
-  return sign < 0 ? -value : value;
-}
-
 bool IsDigitOrPoint(char c) {
   return IsDigit(c) || c == '.';
 }

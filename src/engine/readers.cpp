@@ -50,7 +50,7 @@ long double ReadNumberAt(std::string_view text, std::size_t& position) {
   const std::size_t start = position;
   position = NumberRunEnd(text, start);
   const long double value = TextToNumber(text.substr(start, position - start));
-  return sign < 0 ? -value : value;
+  return WithSign(sign, value);
 }
 
 long double TakeLastNumber(std::string& out) {

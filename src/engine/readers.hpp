@@ -18,6 +18,11 @@ namespace calcorix {
 // (also +1 at the end of the text). Raises nothing.
 int ReadSigns(std::string_view text, std::size_t& position);
 
+// The value with the sign ReadSigns gave; -0 for a zero under a "-".
+inline long double WithSign(int sign, long double value) {
+  return sign < 0 ? -value : value;
+}
+
 // The end (one past the last character) of the number run that starts at `start`; `start` itself
 // when no run starts there. Raises nothing.
 std::size_t NumberRunEnd(std::string_view text, std::size_t start);

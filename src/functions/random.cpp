@@ -1,15 +1,10 @@
 #include "functions/random.hpp"
 
+#include "arith/big_unsigned.hpp"
 #include "arith/round_half_even.hpp"
 #include "base/clock.hpp"
 
 namespace calcorix {
-
-namespace {
-
-__extension__ typedef unsigned __int128 Uint128;
-
-}  // namespace
 
 // The high half of draw * bound, where the draws whose low half falls below 2^64 mod bound are
 // thrown away, since those are the ones that would make some results one draw more likely than

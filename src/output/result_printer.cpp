@@ -1,5 +1,7 @@
 #include "output/result_printer.hpp"
 
+#include <cstdint>
+
 #include "arith/decimal_digits.hpp"
 #include "arith/errors.hpp"
 #include "arith/round_half_even.hpp"
@@ -31,10 +33,12 @@ void WriteFormulaErrorIfAny(Session& session) {
 }  // namespace
 
 std::string ResultText(const Session& session, long double value) {
-  const int places = session.decimalPlaces;
-  const bool fullPrecision = session.decimalPlaces == kNoFixedPlaces;
-  const char separator = session.decimalSeparator;
-  switch (session.outputFormat) {
+  const Options& options = session.options;
+  // Modulo 256, as the -f switch keeps the low 8 bits of its whole number.
+  const int places = static_cast<std::uint8_t>(options.decimalPlaces);
+  const bool fullPrecision = places == kNoFixedPlaces;
+  const char separator = options.decimalSeparator;
+  switch (options.outputFormat) {
     case OutputFormat::Decimal:
       return fullPrecision ? FormatGeneral(value, 16, 1, separator)
                            : FormatFixed(value, places, separator);

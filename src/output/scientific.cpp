@@ -8,19 +8,18 @@
 #include "arith/float80.hpp"
 #include "arith/math_steps.hpp"
 #include "arith/round_half_even.hpp"
+#include "calcorix/choices.hpp"
 #include "output/number_format.hpp"
 
 namespace calcorix {
 namespace {
-
-constexpr int kGeneralPlaces = 16;
 
 // The lowest power of ten, among multiples of 3, that is still a normal 80-bit number (the
 // smallest normal is about 3.4E-4932).
 constexpr int kLowestNormalPower = -4929;
 
 std::string MantissaText(long double m, int decimalPlaces, char separator) {
-  if (decimalPlaces == kGeneralPlaces) return FormatGeneral(m, 15, 0, separator);
+  if (decimalPlaces == kNoFixedPlaces) return FormatGeneral(m, 15, 0, separator);
   return FormatFixed(m, decimalPlaces, separator);
 }
 

@@ -61,7 +61,7 @@ TextStyle StyleFor(TextMode mode, int fileDescriptor) {
   switch (mode) {
     case TextMode::Utf8:
       return {TextEncoding::Utf8, false};
-    case TextMode::Designed:
+    case TextMode::Cp852CrLf:
       return {TextEncoding::Cp852, true};
     case TextMode::Automatic:
       break;

@@ -22,7 +22,7 @@ struct TextStyle {
 
 // What the user chooses with -e: automatic (UTF-8 on a UTF-8 terminal, else code page 852),
 // UTF-8 with LF everywhere, or code page 852 with CR LF everywhere.
-enum class TextMode { Automatic, Utf8, Designed };
+enum class TextMode { Automatic, Utf8, Cp852CrLf };
 
 // The style of the program's texts on this descriptor in this mode.
 TextStyle StyleFor(TextMode mode, int fileDescriptor);

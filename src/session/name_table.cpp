@@ -22,7 +22,7 @@ long double Plain(Session&, long double x) {
 
 template <long double (*F)(long double, AngleUnit)>
 long double InAngleUnit(Session& session, long double x) {
-  return F(x, session.angleUnit);
+  return F(x, session.options.angleUnit);
 }
 
 long double Random(Session& session, long double x) {

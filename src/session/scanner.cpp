@@ -26,18 +26,6 @@ bool IsOperatorChar(char c) {
   }
 }
 
-// A number literal as typed: digits, "." and "E", an "E" taking a directly following sign along.
-// Copied unchecked; the passes read it later.
-void CopyNumberLiteral(std::string_view text, std::size_t& position, std::string& out) {
-  while (position < text.size() && IsNumberChar(text[position])) {
-    const char c = text[position++];
-    out.push_back(c);
-    if (c == 'E' && position < text.size() && (text[position] == '+' || text[position] == '-')) {
-      out.push_back(text[position++]);
-    }
-  }
-}
-
 }  // namespace
 
 std::string ScanExpression(Session& session, std::string_view text) {
@@ -51,7 +39,10 @@ std::string ScanExpression(Session& session, std::string_view text) {
       out.push_back(c);
       ++position;
     } else if (IsDigit(c) || c == '.') {
-      CopyNumberLiteral(text, position, out);
+      // A number literal as typed, copied unchecked: the passes read it later.
+      const std::size_t end = NumberRunEnd(text, position);
+      out.append(text.substr(position, end - position));
+      position = end;
     } else if (const NamedValue* named = MatchName(text, position)) {
       if (named->constant != nullptr) {
         position += named->name.size();

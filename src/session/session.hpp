@@ -1,7 +1,6 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include <utility>
 
 #include "calcorix/choices.hpp"
 #include "calcorix/line_sink.hpp"
@@ -15,10 +14,10 @@
 namespace calcorix {
 
 struct Session {
-  AngleUnit angleUnit = AngleUnit::Radians;
-  OutputFormat outputFormat = OutputFormat::Decimal;
-  std::uint8_t decimalPlaces = kNoFixedPlaces;  // kNoFixedPlaces: none fixed
-  char decimalSeparator = '.';                  // of printed results only
+  Session() = default;
+  explicit Session(Options chosen) : options(std::move(chosen)), random(options.seed) {}
+
+  Options options;  // as the user gave them; the printer takes the places modulo 256
 
   long double loopValue = 0;  // LI
   // ANS: the value of the last calculation whose result line was printed; MEM: the sum of all of
@@ -29,8 +28,6 @@ struct Session {
   RandomGenerator random;
   FormulaState formula;
   LineSink* output = nullptr;  // where the lines of a calculation go
-
-  std::string expressionText;  // the current expression; the parenthesis check rewrites it
 };
 
 }  // namespace calcorix

@@ -14,7 +14,7 @@ std::size_t IndexOf(char letter) {
 
 }  // namespace
 
-ConfigFile::ConfigFile(const std::string& path, std::size_t blockSize) {
+ConfigFile::ConfigFile(const std::string& path, std::size_t blockSize) : path_(path) {
   const FileDescriptor file = OpenRegularFile(path);
   if (!file.IsOpen()) return;
   open_ = true;

@@ -34,6 +34,9 @@ class ConfigFile {
   // True when the file could be opened and was read.
   bool IsOpen() const { return open_; }
 
+  // The path it was made from, read or not; empty for no file.
+  const std::string& Path() const { return path_; }
+
   // Number of lines; 0 when the file could not be opened.
   std::size_t ConfigLineCount() const { return lineCount_; }
 
@@ -61,6 +64,7 @@ class ConfigFile {
 
   const Key* KeyOf(char letter) const;
 
+  std::string path_;
   bool open_ = false;
   std::size_t lineCount_ = 0;
   // Indexed by the upper-cased key letter; a letter's entry exists once a key line has it.

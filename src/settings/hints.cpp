@@ -3,9 +3,7 @@
 #include <utility>
 
 #include "base/text.hpp"
-#include "platform/process.hpp"
 #include "settings/keys.hpp"
-#include "settings/switches.hpp"
 
 namespace calcorix {
 namespace {
@@ -59,9 +57,9 @@ std::string Printable(std::string text) {
 
 }  // namespace
 
-std::vector<std::string> CommandLineHints() {
+std::vector<std::string> CommandLineHints(const CommandLine& line) {
   std::vector<std::string> hints;
-  const std::vector<std::string>& parameters = Parameters();
+  const std::vector<std::string>& parameters = line.parameters;
   std::string seen;  // the letters whose first switch has been looked at
   for (std::size_t i = 0; i < parameters.size(); ++i) {
     const std::string_view word = CutText(parameters[i]);
@@ -81,7 +79,7 @@ std::vector<std::string> CommandLineHints() {
     // Only the first switch of a letter counts, and its value is what the setting gets.
     if (seen.find(letter) != std::string::npos) continue;
     seen.push_back(letter);
-    const std::string value = SwitchText(letter);
+    const std::string value = line.SwitchText(letter);
     if (letter == 'f' && value.empty() && i + 1 < parameters.size() &&
         IsWholeNumber(parameters[i + 1])) {
       hints.push_back("\"-f\" bez liczby to 0 miejsc po przecinku, a " + Quoted(parameters[i + 1]) +
@@ -93,7 +91,7 @@ std::vector<std::string> CommandLineHints() {
   }
   // Only (count modulo 256) words are joined, each cut to 255 characters, and so is what they
   // make: any of these cuts loses a part of what the user wrote.
-  const std::size_t count = CountExpressionWords() % 256;
+  const std::size_t count = line.CountExpressionWords() % 256;
   std::size_t length = 0, taken = 0;
   for (const std::string& parameter : parameters) {
     if (taken == count) break;

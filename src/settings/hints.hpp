@@ -5,17 +5,19 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/command_line.hpp"
+
 // Notes for a user at a terminal about mistakes that change nothing the program prints, but were
 // probably not meant: the program goes on exactly as it would without them. Each note is one line
 // of plain text: a control character that it quotes is written as \xHH.
 
 namespace calcorix {
 
-// The notes about the command line (Parameters()): a switch whose letter the program does not
+// The notes about the command line: a switch whose letter the program does not
 // know (-v, --foo); a word that begins with "-" but reads as a negative number or an expression
 // (-1+2); "-f" without digits followed by a number (-f 2); a switch value that is no usable value
 // (-tx); an expression cut at 255 characters.
-std::vector<std::string> CommandLineHints();
+std::vector<std::string> CommandLineHints(const CommandLine& line);
 
 // The note about a configuration-file key line whose value is unusable.
 std::string ConfigValueHint(std::string_view path, std::size_t line, char letter,

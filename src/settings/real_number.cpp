@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "engine/number_text.hpp"
-#include "platform/locale.hpp"
 
 namespace calcorix {
 namespace {
@@ -18,13 +17,12 @@ bool IsBlankOrControl(char c) {
 
 }  // namespace
 
-std::optional<long double> ReadRealNumber(std::string_view text) {
+std::optional<long double> ReadRealNumber(std::string_view text, char separator) {
   while (!text.empty() && IsBlankOrControl(text.front()))
     text.remove_prefix(1);
   while (!text.empty() && IsBlankOrControl(text.back()))
     text.remove_suffix(1);
   std::string number(text);
-  const char separator = DecimalSeparator();
   if (separator != '.') {
     const std::size_t at = number.find(separator);
     if (at != std::string::npos) number[at] = '.';

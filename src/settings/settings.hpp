@@ -1,15 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calcorix/choices.hpp"
 #include "platform/console.hpp"
+#include "settings/command_line.hpp"
+#include "settings/config_file.hpp"
 
 // The settings record: everything the user can choose. LoadSettings fills it once at start-up;
-// afterwards only the driver writes to it (it advances loopValue).
+// afterwards only the driver writes to it (it sets the seed).
 
 namespace calcorix {
 
@@ -24,15 +27,15 @@ enum class LoopProblem : std::uint8_t {
 };
 
 struct Settings {
+  // The angle unit, the format and the decimal places from the switches and the file; the decimal
+  // separator from the locale. The seed is the environment's, and the driver's to set.
+  Options options;
   InputSource inputSource = InputSource::CommandLine;
-  AngleUnit angleUnit = AngleUnit::Radians;
-  OutputFormat outputFormat = OutputFormat::Decimal;
-  std::uint8_t decimalPlaces = kNoFixedPlaces;
   bool loopEnabled = false;
   long double loopStart = 0;
   long double loopStep = 0;
   long double loopEnd = 0;
-  long double loopValue = 0;  // the value of LI in an expression
+  long double loopValue = 0;  // the value of LI in the first pass
   bool graphRequested = false;
   std::uint8_t expressionWordCount = 0;  // command-line words, modulo 256
   std::string configFilePath;  // the configuration file that was read, else the one beside us
@@ -44,18 +47,23 @@ struct Settings {
   std::vector<std::string> hints;
 };
 
+// The loop value after `value`: value + loopStep in 80-bit arithmetic, so rounding accumulates
+// pass by pass. Nothing when the loop is over: the sum lies beyond loopEnd (below it for a
+// negative step), or beyond the 80-bit range. Raises nothing.
+std::optional<long double> NextLoopValue(const Settings& settings, long double value);
+
 // The line and exit status of a loop problem (not None).
 std::string_view LoopProblemLine(LoopProblem problem);
 int LoopProblemStatus(LoopProblem problem);
 
-// Fills every field of the settings at start-up: the defaults, then each choice from its switch
-// when the switch is present, else from the configuration file when it has the key. A present
-// switch with an unusable value (-tx) keeps the default; the file is not consulted for it. Loop and
-// graph come from switches only. The configuration file is the first that exists of: the file
-// named by CALCORIX_CONFIG, calcorix.cfg beside the executable, and
-// $XDG_CONFIG_HOME/calcorix/calcorix.cfg (~/.config/calcorix/calcorix.cfg when that is unset); it
-// is read once. An unusable loop switch is reported in loopProblem (-l1:x:3, -l1:2, -l1:2:3:4 and
-// -l1E5000:1:2 are NotNumbers). Writes nothing and raises nothing.
-Settings LoadSettings();
+// Fills every field of the settings at start-up from the command line and the configuration file
+// (settings/config_location.hpp finds it): the defaults, then each choice from its switch when
+// the switch is present, else from the file when it has the key. A present switch with an
+// unusable value (-tx) keeps the default; the file is not consulted for it. Loop and graph come
+// from switches only. `decimalSeparator`, the locale's, reads the loop's numbers and goes to the
+// options. An unusable loop switch is reported in loopProblem (-l1:x:3, -l1:2, -l1:2:3:4 and
+// -l1E5000:1:2 are NotNumbers). Reads nothing else, writes nothing and raises nothing but a
+// failure to allocate.
+Settings LoadSettings(const CommandLine& line, const ConfigFile& config, char decimalSeparator);
 
 }  // namespace calcorix

@@ -2,34 +2,36 @@
 
 namespace calcorix {
 
-int QuoteKind(std::string_view text) {
-  if (text.empty()) return 0;
+Quote QuoteKind(std::string_view text) {
+  if (text.empty()) return Quote::None;
   switch (text.front()) {
     case '\'':
-      return 1;
+      return Quote::Single;
     case '"':
-      return 2;
+      return Quote::Double;
     case '[':
-      return 3;
+      return Quote::Bracket;
     default:
-      return 0;
+      return Quote::None;
   }
 }
 
-char QuoteCloser(int kind) {
+char QuoteCloser(Quote kind) {
   switch (kind) {
-    case 1:
+    case Quote::Single:
       return '\'';
-    case 2:
+    case Quote::Double:
       return '"';
-    default:
-      return ']';
+    case Quote::Bracket:
+    case Quote::None:
+      break;
   }
+  return ']';
 }
 
 QuotedValue::QuotedValue(std::string_view value) {
-  const int kind = QuoteKind(value);
-  if (kind == 0) {
+  const Quote kind = QuoteKind(value);
+  if (kind == Quote::None) {
     text_ = value;
     return;
   }

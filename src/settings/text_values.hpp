@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,12 +12,14 @@
 
 namespace calcorix {
 
-// 1, 2 or 3 when the text's first character opens the quote pair ' ', " ", [ ]; else 0 (also for
-// an empty text).
-int QuoteKind(std::string_view text);
+// The quote pairs that open a quoted value: ' ', " ", [ ].
+enum class Quote : std::uint8_t { None, Single, Double, Bracket };
 
-// The closing character of a quote pair (kind 1, 2 or 3).
-char QuoteCloser(int kind);
+// The pair whose opening character begins the text; None also for an empty text.
+Quote QuoteKind(std::string_view text);
+
+// The closing character of a quote pair (not None).
+char QuoteCloser(Quote kind);
 
 // The value text of a switch or key line, with a quoted value continued over the parts that follow
 // it (parameters, or lines): each part is appended after one blank until a part ends with the

@@ -57,6 +57,7 @@ TEST(Expressions, ProductsQuotientsAndSums) {
       {"2(3)", "", Kind::Value, 23, 0},
       {"(2)(3)", "", Kind::Value, 0, 0},  // one malformed run "2.000...3.000..."
       {"1.2.3+1", "", Kind::Value, 1, 0},
+      {".5+.25", "", Kind::Value, 0.75L, 0},  // a number may begin with its point
       {"-2*3", "", Kind::Value, -6, 0},
       {"2-3*4", "", Kind::Value, -10, 0},
       {"2--3*4", "", Kind::Value, 14, 0},

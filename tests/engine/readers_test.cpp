@@ -19,6 +19,7 @@ TEST(Readers, TakeLastNumberKeepsASignOnlyAfterAnOperatorOrAtTheStart) {
       {"2-3", 3, "2-"},
       {"2--3", -3, "2-"},
       {"2*-3", -3, "2*"},
+      {"2/-3", -3, "2/"},
       {"2+1E-5", 1e-5L, "2+"},
       {"1E+2", 100, ""},
       {"2-", 0, "2-"},

@@ -44,10 +44,10 @@ inline bool WithinUlps(long double actual, long double expected, int ulps) {
 // Sets the angle unit for one test and puts the previous one back.
 class AngleUnitScope {
  public:
-  explicit AngleUnitScope(AngleUnit unit) : saved_(TestSession().angleUnit) {
-    TestSession().angleUnit = unit;
+  explicit AngleUnitScope(AngleUnit unit) : saved_(TestSession().options.angleUnit) {
+    TestSession().options.angleUnit = unit;
   }
-  ~AngleUnitScope() { TestSession().angleUnit = saved_; }
+  ~AngleUnitScope() { TestSession().options.angleUnit = saved_; }
   AngleUnitScope(const AngleUnitScope&) = delete;
   AngleUnitScope& operator=(const AngleUnitScope&) = delete;
 

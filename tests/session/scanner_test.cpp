@@ -87,7 +87,7 @@ TEST_F(Scanner, ReplacesNamesByTheirSubstitutedTexts) {
       {"COS(SIN(2", R, 0, "", true},
   };
   for (const ScanRow& row : rows) {
-    session.angleUnit = row.unit;
+    session.options.angleUnit = row.unit;
     session.loopValue = row.loopValue;
     std::string reduced;
     const Observed o = InSession([&] {

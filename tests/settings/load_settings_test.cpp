@@ -77,13 +77,13 @@ TEST_F(LoadSettingsTest, EachChoiceComesFromItsSwitchElseFromTheFileElseTheDefau
   };
   for (const ChoiceCase& c : cases) {
     StartWith(c.parameters, c.config);
-    const Settings settings = LoadSettings();
+    const Settings settings = Load();
     const std::string label = testing::PrintToString(c.parameters) + " / " +
                               testing::PrintToString(c.config.value_or("(no file)"));
     EXPECT_EQ(settings.inputSource, c.expected.inputSource) << label;
-    EXPECT_EQ(settings.angleUnit, c.expected.angleUnit) << label;
-    EXPECT_EQ(settings.outputFormat, c.expected.outputFormat) << label;
-    EXPECT_EQ(settings.decimalPlaces, c.expected.decimalPlaces) << label;
+    EXPECT_EQ(settings.options.angleUnit, c.expected.angleUnit) << label;
+    EXPECT_EQ(settings.options.outputFormat, c.expected.outputFormat) << label;
+    EXPECT_EQ(settings.options.decimalPlaces, c.expected.decimalPlaces) << label;
     EXPECT_EQ(settings.graphRequested, c.expected.graphRequested) << label;
     EXPECT_FALSE(settings.loopEnabled) << label;
   }
@@ -103,8 +103,7 @@ TEST_F(LoadSettingsTest, TheFileLiesBesideTheExecutableAndItsPathIsNotCut) {
   };
   for (const auto& c : cases) {
     SetExecutablePath(c.executable);
-    const Settings settings = LoadSettings();
-    EXPECT_EQ(settings.configFilePath, c.expected);
+    EXPECT_EQ(Load().configFilePath, c.expected);
   }
 }
 
@@ -112,8 +111,8 @@ TEST_F(LoadSettingsTest, CountsTheExpressionWordsModulo256) {
   Words parameters{"-td"};
   for (int i = 0; i < 300; ++i)
     parameters.push_back("1");
-  SetParameters(parameters);
-  const Settings settings = LoadSettings();
+  parameters_ = parameters;
+  const Settings settings = Load();
   EXPECT_EQ(settings.expressionWordCount, 44);
 }
 
@@ -133,9 +132,8 @@ TEST_F(LoadSettingsTest, LoopParameters) {
       {{"-l1.5:.5:3"}, ',', 1.5L, 0.5L, 3},
   };
   for (const auto& c : cases) {
-    SetParameters(c.parameters);
-    SetDecimalSeparator(c.separator);
-    const Settings settings = LoadSettings();
+    parameters_ = c.parameters;
+    const Settings settings = Load(c.separator);
     EXPECT_TRUE(settings.loopEnabled) << c.parameters.front();
     EXPECT_EQ(settings.loopStart, c.start) << c.parameters.front();
     EXPECT_EQ(settings.loopStep, c.step) << c.parameters.front();
@@ -168,10 +166,10 @@ TEST_F(LoadSettingsTest, UnusableLoopParametersAreTold) {
       {{"-l1:1:2"}, none},
   };
   for (const auto& c : cases) {
-    SetParameters(c.parameters);
+    parameters_ = c.parameters;
     std::string output;
     CaptureConsole(&output);
-    const Settings settings = LoadSettings();
+    const Settings settings = Load();
     CaptureConsole(nullptr);
     EXPECT_EQ(settings.loopProblem, c.problem) << c.parameters.front();
     EXPECT_EQ(output, "") << c.parameters.front();
@@ -193,7 +191,7 @@ TEST_F(LoadSettingsTest, TextModeAndErrorStatusComeFromTheSwitchElseTheFile) {
   } cases[] = {
       {{}, std::nullopt, TextMode::Automatic, false},
       {{"-eu"}, std::nullopt, TextMode::Utf8, false},
-      {{"-ED"}, "-eu\n", TextMode::Designed, false},
+      {{"-ED"}, "-eu\n", TextMode::Cp852CrLf, false},
       {{"-ex"}, "-eu\n", TextMode::Automatic, false},  // unusable: the default, not the file
       {{}, "-eU\n-x\n", TextMode::Utf8, true},
       {{"-x"}, std::nullopt, TextMode::Automatic, true},
@@ -202,7 +200,7 @@ TEST_F(LoadSettingsTest, TextModeAndErrorStatusComeFromTheSwitchElseTheFile) {
   };
   for (const auto& c : cases) {
     StartWith(c.parameters, c.config);
-    const Settings settings = LoadSettings();
+    const Settings settings = Load();
     EXPECT_EQ(settings.textMode, c.mode) << testing::PrintToString(c.parameters);
     EXPECT_EQ(settings.errorStatus, c.errorStatus) << testing::PrintToString(c.parameters);
   }
@@ -234,7 +232,7 @@ TEST_F(LoadSettingsTest, NotesAreSingleLinesOfPlainText) {
   };
   for (const auto& c : cases) {
     StartWith(c.parameters, c.config);
-    EXPECT_EQ(LoadSettings().hints, c.hints) << testing::PrintToString(c.parameters);
+    EXPECT_EQ(Load().hints, c.hints) << testing::PrintToString(c.parameters);
   }
 }
 

@@ -10,27 +10,20 @@
 #include <vector>
 
 #include "platform/console.hpp"
-#include "platform/locale.hpp"
 #include "platform/process.hpp"
+#include "settings/command_line.hpp"
+#include "settings/config_location.hpp"
+#include "settings/settings.hpp"
 #include "support/temp_folder.hpp"
 
 namespace calcorix::test {
 
 // Each test gets its own temporary directory, which stands for the program's directory, and
-// starts from no parameters, "." as decimal separator.
+// starts from no parameters.
 class SettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetExecutablePath(directory_ + "/calcorix");
-    SetParameters({});
-    SetDecimalSeparator('.');
-  }
-
-  void TearDown() override {
-    CaptureConsole(nullptr);
-    SetParameters({});
-    SetDecimalSeparator('.');
-  }
+  void SetUp() override { SetExecutablePath(directory_ + "/calcorix"); }
+  void TearDown() override { CaptureConsole(nullptr); }
 
   std::string PathOf(const std::string& name) const { return directory_ + "/" + name; }
   std::string ConfigPath() const { return PathOf("calcorix.cfg"); }
@@ -45,14 +38,20 @@ class SettingsTest : public ::testing::Test {
 
   // A start with these parameters, and a configuration file beside the program only when given.
   void StartWith(const std::vector<std::string>& parameters,
-                 const std::optional<std::string>& config) const {
+                 const std::optional<std::string>& config) {
     std::filesystem::remove(ConfigPath());
     if (config) WriteConfig(*config);
-    SetParameters(parameters);
+    parameters_ = parameters;
+  }
+
+  // The settings of a start with parameters_ and the file that FindConfigFile finds.
+  Settings Load(char decimalSeparator = '.') const {
+    return LoadSettings(ParseCommandLine(parameters_), FindConfigFile(), decimalSeparator);
   }
 
   TempFolder folder_;
   std::string directory_ = folder_.Root().string();
+  std::vector<std::string> parameters_;
 };
 
 }  // namespace calcorix::test

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "settings/config_file.hpp"
+
+namespace calcorix {
+
+// The configuration file of this run, read: the first that exists of the file named by
+// CALCORIX_CONFIG, calcorix.cfg beside the executable, and $XDG_CONFIG_HOME/calcorix/calcorix.cfg
+// (~/.config/calcorix/calcorix.cfg when that is unset). When none does, an unread file whose path
+// is the one beside the executable (empty when the executable could not be located). Writes
+// nothing and raises nothing but a failure to allocate.
+ConfigFile FindConfigFile();
+
+}  // namespace calcorix
