@@ -198,7 +198,9 @@ std::string SvgPlot::Draw() {
   if (range_.any) {
     const auto wanted = static_cast<int>(
         std::clamp<long double>((bottom_ - top_) / kPixelsPerValueLabel, 1, kWantedTicks));
-    valueLabels = AxisLabels(range_.span.low, range_.span.high, wanted, options_.decimalSeparator);
+    valueLabels =
+        AxisLabels(range_.span.low, range_.span.high, wanted, options_.decimalSeparator, true);
+    range_.span = LooseSpan(range_.span, valueLabels);
   }
   int labelWidth = 1;
   for (const AxisLabel& label : valueLabels)

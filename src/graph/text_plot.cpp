@@ -107,9 +107,11 @@ class TextPlot {
 void TextPlot::ChooseValueTicks() {
   rowLabels_.assign(static_cast<std::size_t>(rows_), {});
   if (!range_.any) return;
+  const Span data = range_.span;
   // Fewer values when two would share a row.
   for (int wanted = std::min(kWantedTicks, std::max(2, rows_ / 2)); wanted >= 1; --wanted) {
-    const auto labels = AxisLabels(range_.span.low, range_.span.high, wanted, separator_);
+    const auto labels = AxisLabels(data.low, data.high, wanted, separator_, true);
+    range_.span = LooseSpan(data, labels);
     std::vector<int> rows;
     for (const AxisLabel& label : labels)
       rows.push_back(CellRowOf(label.value));

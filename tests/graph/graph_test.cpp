@@ -77,7 +77,7 @@ std::string Braille() {
 
 // A loop with a step of 0 never ends: the series stops at its limit, with its memory as it was.
 std::string Endless() {
-  const GraphSeries series = LoopSeries("1/(LI-LI)+LI", {1, 0, 5}, AngleUnit::Radians, 100000);
+  const GraphSeries series = LoopSeries("1/(LI-LI)+LI", {1, 0, 5}, AngleUnit::Radians, 10000);
   return std::to_string(series.Passes()) + " passes, " + std::to_string(series.Columns().size()) +
          " columns, " + std::to_string(series.FirstErrors().size()) + " listed, stopped " +
          std::to_string(series.Stopped());
@@ -168,7 +168,7 @@ TEST(Graph, Pieces) {
          return Clipped({{1, 9}, {2, 9}, {3, 9}, {4, 9}});
        },
        "-1..9"},
-      {"bounded memory", Endless, "100000 passes, 2048 columns, 3 listed, stopped 1"},
+      {"bounded memory", Endless, "10000 passes, 2048 columns, 3 listed, stopped 1"},
       {"footer",
        [] {
          return FooterText(LoopSeries("1/LI", {-1, 0.5L, 1}), {}, "^ v", ',');
