@@ -78,14 +78,16 @@ void SvgPlot::Open() {
   out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
           "\" viewBox=\"0 0 " + w + " " + h +
           "\" font-family=\"DejaVu Sans Mono, monospace\" font-size=\"12\">\n";
-  out_ += "<title>";
-  AppendXmlText(out_, options_.expression);
-  out_ += "</title>\n<desc>";
   const LoopRange& loop = series_.Loop();
   const char separator = options_.decimalSeparator;
+  const std::string loopText = ", LI od " + NumberText(loop.start, separator) + " z krokiem " +
+                               NumberText(loop.step, separator) + " do " +
+                               NumberText(loop.end, separator);
+  out_ += "<title>";
   AppendXmlText(out_, options_.expression);
-  out_ += " dla LI od " + NumberText(loop.start, separator) + " z krokiem " +
-          NumberText(loop.step, separator) + " do " + NumberText(loop.end, separator) + ". ";
+  out_ += loopText + "</title>\n<desc>";
+  AppendXmlText(out_, options_.expression);
+  out_ += loopText + ". ";
   AppendXmlText(out_, FooterText(series_, range_, "▲ ▼", separator));
   out_ += "</desc>\n";
   out_ += "<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";

@@ -85,6 +85,8 @@ std::vector<long double> ChooseTicks(long double low, long double high, int want
 }
 
 std::string NumberText(long double value, char separator) {
+  // Only a loop handed over by an embedding program can hold such a value.
+  if (!std::isfinite(value)) return "?";
   return FormatGeneral(value, 16, 1, separator);
 }
 

@@ -17,7 +17,7 @@ namespace calcorix {
 std::vector<long double> ChooseTicks(long double low, long double high, int wanted,
                                      bool loose = false);
 
-// A finite value as the Decimal result format prints it: "0.1", "-1E2171".
+// A value as the Decimal result format prints it: "0.1", "-1E2171"; "?" when not finite.
 std::string NumberText(long double value, char separator);
 
 struct AxisLabel {
