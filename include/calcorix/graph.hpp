@@ -10,7 +10,7 @@
 #include "calcorix/line_sink.hpp"
 
 // Graphs of a loop's results, as `calcorix -p` draws them, for any program that embeds the
-// calculator.
+// calculator (calcorix/calculator.hpp computes the passes).
 //
 //   calcorix::Calculator calculator;
 //   calcorix::GraphSeries series({.start = 0, .step = 0.1L, .end = 6.3L});
@@ -58,7 +58,8 @@ enum class PassError : std::uint8_t {
   FormulaError,      // "Błąd w formule" alone, or missing parentheses: a malformed expression
 };
 
-// The loop as the user gave it: LI runs from start by step towards end.
+// The loop as the user gave it: LI runs from start by step towards end. Ends that are not finite
+// give an axis from -1 to 1.
 struct LoopRange {
   long double start = 0;
   long double step = 1;
@@ -67,7 +68,8 @@ struct LoopRange {
 
 // Passes a series takes at most: a loop with a step of 0 is drawn from this many.
 inline constexpr std::uint64_t kGraphPassLimit = 1'000'000;
-// Columns a series keeps: more than any plot has dot columns, so that the drawings lose nothing.
+// Columns a series keeps: the dot columns of a braille plot 1024 characters wide. Narrower
+// drawings lose nothing; wider ones join their points with lines.
 inline constexpr int kGraphColumns = 2048;
 // How many errors the footer lists by their LI.
 inline constexpr int kListedErrors = 3;
