@@ -36,7 +36,6 @@ if(CALCORIX_GZIP)
   install(FILES ${PROJECT_BINARY_DIR}/calcorix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
     COMPONENT program)
 else()
-  add_custom_target(calcorix_man_page)
   install(FILES ${PROJECT_SOURCE_DIR}/doc/calcorix.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
     COMPONENT program)
 endif()
