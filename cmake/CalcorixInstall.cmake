@@ -7,6 +7,9 @@ include(CMakePackageConfigHelpers)
 # program, and only of its symbols; Debian's packages also leave out the compiler's .comment and
 # .note sections, and the debugging information of a static library's objects.
 function(calcorix_strip_more file component)
+  if(NOT CMAKE_STRIP)
+    return()
+  endif()
   set(code [[
 if(CMAKE_INSTALL_DO_STRIP)
   execute_process(COMMAND "@CMAKE_STRIP@" @options@ --remove-section=.comment --remove-section=.note
