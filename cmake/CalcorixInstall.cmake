@@ -1,9 +1,27 @@
 # What `cmake --install` puts where, in two components:
-# - program: the program, its man page, bash completion, example configuration and licence;
+# - program: the program, its man page, bash completion, example configuration and copyright;
 # - development: the library with its headers, CMake package files and pkg-config file.
 include(CMakePackageConfigHelpers)
 
+# install(CODE) run with `--strip` (cpack strips too) on an installed file. CMake strips only the
+# program, and only of its symbols; Debian's packages also leave out the compiler's .comment and
+# .note sections, and the debugging information of a static library's objects.
+function(calcorix_strip_more file component)
+  if(NOT CMAKE_STRIP)
+    return()
+  endif()
+  set(code [[
+if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND "@CMAKE_STRIP@" @options@ --remove-section=.comment --remove-section=.note
+                          "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/@file@" COMMAND_ERROR_IS_FATAL ANY)
+endif()]])
+  string(REPLACE ";" " " options "${ARGN}")
+  string(CONFIGURE "${code}" code @ONLY)
+  install(CODE "${code}" COMPONENT ${component})
+endfunction()
+
 install(TARGETS calcorix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+calcorix_strip_more(${CMAKE_INSTALL_BINDIR}/calcorix program)
 
 # The man page is installed compressed, as man pages are on Debian; without gzip, as it is.
 find_program(CALCORIX_GZIP gzip)
@@ -29,15 +47,18 @@ endif()
 install(FILES ${PROJECT_SOURCE_DIR}/completion/calcorix.bash
   DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME calcorix
   COMPONENT program)
-# share/doc/calcorix: an example configuration file that, copied as it is, changes nothing, and
-# the licence under the name Debian gives it.
+# share/doc/calcorix: an example configuration file that, copied as it is, changes nothing (no
+# configuration file is installed where the program would read it), and the licence as a
+# machine-readable copyright file.
 install(FILES ${PROJECT_SOURCE_DIR}/doc/calcorix.cfg.example
-  DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME calcorix.cfg COMPONENT program)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
-  DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright COMPONENT program)
+  DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples RENAME calcorix.cfg COMPONENT program)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
+  DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT program)
 
 install(TARGETS calcorix_library EXPORT calcorixTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
+calcorix_strip_more(${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:calcorix_library> development
+  --strip-debug --enable-deterministic-archives)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/calcorix DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
   COMPONENT development)
 install(EXPORT calcorixTargets NAMESPACE calcorix::
