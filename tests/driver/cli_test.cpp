@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "calcorix/graph.hpp"
 #include "cli_support.hpp"
+#include "graph/series_support.hpp"
 
 namespace calcorix::test {
 namespace {
@@ -106,6 +108,8 @@ const char* const kHelpScreen[] = {
     "                 o - ósemkowy (zaokrąglony), b - binarny (zaokrąglony)",
     "  -f[n]          wynik zaokrąglony do n miejsc po przecinku, format stały",
     "  -l[a:b:c]      działanie w pętli (od a z krokiem b do c)",
+    "  -p[a/s]        rysuje wykres wyników pętli -l: znakami wyjścia (domyślnie),",
+    "                 a - znakami ASCII, s - w formacie SVG",
     "  -? lub -h      wyświetla pomoc",
     "",
     "Dostępne operatory: +, -, *, /, ^, !",
@@ -130,17 +134,12 @@ const std::string kBanner = Lines({
     "",
 });
 
-TEST(Cli, HelpBannerAndGraph) {
+TEST(Cli, HelpAndBanner) {
   RunCases({
       {"-?", {"-?"}, "", {}, HelpScreen()},
       {"-h with words", {"2+2", "-h"}, "", {}, HelpScreen()},
       {"-H with other switches", {"-td", "-H", "-p"}, "", {}, HelpScreen()},
       {"help loses to a malformed loop", {"-h", "-l5"}, "", {}, Lines({"Błąd składni pętli."})},
-      {"graph",
-       {"-pxyz", "1+1"},
-       "",
-       {},
-       Lines({"Rysowanie wykresów jeszcze nie zostało zaimplementowane."})},
       {"no parameters", {}, "", {}, kBanner + Lines({"0"})},
       {"no parameters, standard input from the file",
        {},
@@ -150,6 +149,78 @@ TEST(Cli, HelpBannerAndGraph) {
                         "Wpisz wyrażenie, max. 255 znaków, q lub Ctrl+Z - wyjście.", "2"})},
       {"standard input by switch: no banner", {"-is"}, "1+1\n", {}, Lines({"2"})},
   });
+}
+
+// -p draws what the library draws for the same loop, in the characters of the output.
+TEST(Cli, Graph) {
+  const GraphSeries sine = LoopSeries("sin(LI)", {0, 0.1L, 6.3L});
+  const GraphOptions options{"sin(LI)", '.'};
+  const auto piped = [](const GraphSeries& series, GraphForm form, GraphSize size,
+                        const GraphOptions& drawn) {
+    return PlotBytes(DrawTextGraph(series, form, size, drawn), true);
+  };
+  const std::string needsLoop =
+      Lines({"Opcja -p rysuje wykres pętli i potrzebuje -l oraz wyrażenia z linii poleceń, np.: "
+             "calcorix -p -l0:0.1:6.3 \"sin(LI)\""});
+  const struct {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::vector<std::string> environment;
+    std::string expected;
+    int exitStatus;
+    std::string errors;  // standard error, byte for byte
+  } rows[] = {
+      {"a pipe gets half blocks, also for an unusable value",
+       {"-pxyz", "-l0:0.1:6.3", "sin(LI)"},
+       {},
+       piped(sine, GraphForm::HalfBlocks, {80, 24}, options),
+       0,
+       ""},
+      {"UTF-8 gets braille",
+       {"-eu", "-p", "-l0:0.1:6.3", "sin(LI)"},
+       {},
+       PlotBytes(DrawTextGraph(sine, GraphForm::Braille, {80, 24}, options), false),
+       0,
+       ""},
+      {"-pa in the size of COLUMNS and LINES",
+       {"-pA", "-l0:0.1:6.3", "sin(LI)"},
+       {"COLUMNS=50", "LINES=12"},
+       piped(sine, GraphForm::Ascii, {50, 12}, options),
+       0,
+       ""},
+      {"-ps whatever -e says",
+       {"-ed", "-ps", "-l0:0.1:6.3", "sin(LI)"},
+       {},
+       DrawSvgGraph(sine, {800, 500}, options),
+       0,
+       ""},
+      {"-x with an error pass",
+       {"-x", "-pa", "-l-1:1:1", "1/LI"},
+       {},
+       piped(LoopSeries("1/LI", {-1, 1, 1}), GraphForm::Ascii, {80, 24}, {"1/LI", '.'}),
+       2,
+       ""},
+      {"no loop", {"-p", "1+1"}, {}, "", 2, needsLoop},
+      {"standard input", {"-p", "-is", "-l0:1:2"}, {}, "", 2, needsLoop},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Installed installed(std::nullopt);
+    ProcessOptions run;
+    run.arguments = row.arguments;
+    run.environment.insert(run.environment.end(), row.environment.begin(), row.environment.end());
+    run.errorTarget = ErrorTarget::Pipe;
+    const ProcessResult result = installed.Run(run);
+    EXPECT_EQ(result.output, row.expected);
+    EXPECT_EQ(result.exitStatus, row.exitStatus);
+    EXPECT_EQ(result.errors, row.errors);
+  }
+  // The document is well-formed XML.
+  if (::access("/usr/bin/xmllint", X_OK) != 0) GTEST_SKIP() << "xmllint is not installed";
+  ProcessOptions lint;
+  lint.arguments = {"--noout", "-"};
+  lint.input = DrawSvgGraph(sine, {800, 500}, options);
+  EXPECT_EQ(RunProcess("/usr/bin/xmllint", lint).exitStatus, 0);
 }
 
 TEST(Cli, ConfigurationFile) {
