@@ -49,14 +49,8 @@ class Installed {
 // The lines of a text plot as the program writes them: code page 852 with CR LF, or UTF-8 with LF.
 inline std::string PlotBytes(const std::vector<std::string>& lines, bool cp852) {
   std::string bytes;
-  for (const std::string& line : lines) {
-    if (cp852) {
-      AppendAsCp852(line, bytes);
-    } else {
-      bytes += line;
-    }
-    bytes += cp852 ? "\r\n" : "\n";
-  }
+  for (const std::string& line : lines)
+    bytes += cp852 ? Lines({line}) : line + "\n";
   return bytes;
 }
 

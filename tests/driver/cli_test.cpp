@@ -151,64 +151,42 @@ TEST(Cli, HelpAndBanner) {
   });
 }
 
-// -p draws what the library draws for the same loop, in the characters of the output.
+// -p draws what the library draws for the same loop, in the characters of the output, at the
+// size COLUMNS and LINES give.
 TEST(Cli, Graph) {
   const GraphSeries sine = LoopSeries("sin(LI)", {0, 0.1L, 6.3L});
   const GraphOptions options{"sin(LI)", '.'};
-  const auto piped = [](const GraphSeries& series, GraphForm form, GraphSize size,
-                        const GraphOptions& drawn) {
-    return PlotBytes(DrawTextGraph(series, form, size, drawn), true);
+  const auto text = [&](GraphForm form, bool cp852 = true) {
+    return PlotBytes(DrawTextGraph(sine, form, {50, 12}, options), cp852);
   };
   const std::string needsLoop =
       Lines({"Opcja -p rysuje wykres pętli i potrzebuje -l oraz wyrażenia z linii poleceń, np.: "
              "calcorix -p -l0:0.1:6.3 \"sin(LI)\""});
   const struct {
-    const char* name;
     std::vector<std::string> arguments;
-    std::vector<std::string> environment;
-    std::string expected;
-    int exitStatus;
-    std::string errors;  // standard error, byte for byte
+    std::string expected, errors = {};  // standard output and standard error, byte for byte
+    int exitStatus = 0;
   } rows[] = {
-      {"a pipe gets half blocks, also for an unusable value",
-       {"-pxyz", "-l0:0.1:6.3", "sin(LI)"},
-       {},
-       piped(sine, GraphForm::HalfBlocks, {80, 24}, options),
-       0,
-       ""},
-      {"UTF-8 gets braille",
-       {"-eu", "-p", "-l0:0.1:6.3", "sin(LI)"},
-       {},
-       PlotBytes(DrawTextGraph(sine, GraphForm::Braille, {80, 24}, options), false),
-       0,
-       ""},
-      {"-pa in the size of COLUMNS and LINES",
-       {"-pA", "-l0:0.1:6.3", "sin(LI)"},
-       {"COLUMNS=50", "LINES=12"},
-       piped(sine, GraphForm::Ascii, {50, 12}, options),
-       0,
-       ""},
-      {"-ps whatever -e says",
-       {"-ed", "-ps", "-l0:0.1:6.3", "sin(LI)"},
-       {},
-       DrawSvgGraph(sine, {800, 500}, options),
-       0,
-       ""},
-      {"-x with an error pass",
-       {"-x", "-pa", "-l-1:1:1", "1/LI"},
-       {},
-       piped(LoopSeries("1/LI", {-1, 1, 1}), GraphForm::Ascii, {80, 24}, {"1/LI", '.'}),
-       2,
-       ""},
-      {"no loop", {"-p", "1+1"}, {}, "", 2, needsLoop},
-      {"standard input", {"-p", "-is", "-l0:1:2"}, {}, "", 2, needsLoop},
+      // In a pipe, half blocks in code page 852; an unusable value draws as -p does.
+      {{"-pxyz", "-l0:0.1:6.3", "sin(LI)"}, text(GraphForm::HalfBlocks)},
+      {{"-eu", "-p", "-l0:0.1:6.3", "sin(LI)"}, text(GraphForm::Braille, false)},
+      {{"-pA", "-l0:0.1:6.3", "sin(LI)"}, text(GraphForm::Ascii)},
+      {{"-ed", "-ps", "-l0:0.1:6.3", "sin(LI)"}, DrawSvgGraph(sine, {800, 500}, options)},
+      {{"-x", "-pa", "-l0:0.1:6.3", "sin(LI)/(LI-1)"},
+       PlotBytes(DrawTextGraph(LoopSeries("sin(LI)/(LI-1)", {0, 0.1L, 6.3L}), GraphForm::Ascii,
+                               {50, 12}, {"sin(LI)/(LI-1)", '.'}),
+                 true),
+       "",
+       2},
+      {{"-p", "1+1"}, "", needsLoop, 2},
+      {{"-p", "-is", "-l0:1:2"}, "", needsLoop, 2},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
+    SCOPED_TRACE(testing::PrintToString(row.arguments));
     Installed installed(std::nullopt);
     ProcessOptions run;
     run.arguments = row.arguments;
-    run.environment.insert(run.environment.end(), row.environment.begin(), row.environment.end());
+    run.environment.insert(run.environment.end(), {"COLUMNS=50", "LINES=12"});
     run.errorTarget = ErrorTarget::Pipe;
     const ProcessResult result = installed.Run(run);
     EXPECT_EQ(result.output, row.expected);
