@@ -2,12 +2,23 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace calcorix {
 namespace {
 
 constexpr GraphSize kDetachedSize{80, 24};
 constexpr int kRowsKeptFree = 4;
+
+// Decimal digits alone, of a value that fits an int.
+std::optional<int> PositiveWholeNumber(std::string_view text) {
+  // from_chars would take a leading "-"; only digits are a whole number here.
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return {};
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || value <= 0) return {};
+  return value;
+}
 
 int Measure(const char* variable, int window, int otherwise) {
   if (variable != nullptr) {
@@ -17,15 +28,6 @@ int Measure(const char* variable, int window, int otherwise) {
 }
 
 }  // namespace
-
-std::optional<int> PositiveWholeNumber(std::string_view text) {
-  // from_chars would take a leading "-"; only digits are a whole number here.
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return {};
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || value <= 0) return {};
-  return value;
-}
 
 GraphSize TextGraphSize(std::optional<WindowSize> window, const char* columns, const char* lines) {
   const WindowSize known = window.value_or(WindowSize{});

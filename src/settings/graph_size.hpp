@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 #include "calcorix/graph.hpp"
 #include "platform/system.hpp"
@@ -14,8 +13,5 @@ namespace calcorix {
 // came before in sight; else 80 by 24. A measure the window reports as 0 is taken as unknown.
 // `columns` and `lines` are null when the variable is unset.
 GraphSize TextGraphSize(std::optional<WindowSize> window, const char* columns, const char* lines);
-
-// The text as a positive whole number that fits an int: decimal digits alone.
-std::optional<int> PositiveWholeNumber(std::string_view text);
 
 }  // namespace calcorix

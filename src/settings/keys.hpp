@@ -24,8 +24,7 @@ std::optional<std::size_t> ValueLetterIndex(std::string_view text, std::string_v
 
 // Whether the value text is one the setting of this letter can use: one of its value letters for
 // i, t, o and e; a whole number (or nothing) for f; nothing at all for x; nothing or a graph
-// letter for p. Every value is usable for
-// the other letters.
+// letter for p. Every value is usable for the other letters.
 bool IsUsableValue(char letter, std::string_view value);
 
 }  // namespace calcorix
