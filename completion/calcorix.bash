@@ -57,8 +57,10 @@ _calcorix() {
     t) values=(d r g) ;;
     o) values=(d s e h o b) ;;
     e) values=(a u d) ;;
+    # -p alone draws in the output's characters; -pa in ASCII, -ps as SVG.
+    p) values=('' a s) ;;
     # Switches without a value: complete as typed.
-    x | p | h) [[ -z $value ]] && COMPREPLY=("$cur") ;;
+    x | h) [[ -z $value ]] && COMPREPLY=("$cur") ;;
     # -f and -l take a number or a loop a:b:c glued on; completing them would add a blank and
     # make "-f" alone (no decimal places) or an empty loop.
   esac

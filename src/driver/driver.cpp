@@ -8,7 +8,9 @@
 
 #include "arith/checked.hpp"
 #include "calcorix/calculator.hpp"
+#include "driver/graph_run.hpp"
 #include "driver/line_editor.hpp"
+#include "driver/loop_passes.hpp"
 #include "driver/texts.hpp"
 #include "platform/console.hpp"
 #include "platform/line_reader.hpp"
@@ -60,12 +62,10 @@ std::optional<std::uint64_t> SeedOfThisRun() {
 
 void RunLoop(const Settings& settings, const std::string& expression, Calculator& calculator,
              LineSink& sink) {
-  for (std::optional<long double> value = settings.loopValue; value;
-       value = NextLoopValue(settings, *value)) {
-    calculator.SetLoopValue(*value);
+  ForEachLoopPass(settings, calculator, [&] {
     calculator.Evaluate(expression, sink);
-    EndIfSignalled();
-  }
+    return true;
+  });
 }
 
 bool IsComment(const std::string& line) {
@@ -136,7 +136,8 @@ int RunCalcorix() {
   PrepareArithmeticUnit();
   const CommandLine line = ParseCommandLine(Parameters());
   Settings settings = LoadSettings(line, FindConfigFile(), DecimalSeparator());
-  BindConsole(kStandardOutput, StyleFor(settings.textMode, kStandardOutput));
+  const TextStyle outputStyle = StyleFor(settings.textMode, kStandardOutput);
+  BindConsole(kStandardOutput, outputStyle);
   BindDiagnostics(kStandardError, StyleFor(settings.textMode, kStandardError));
   WriteHints(line, settings);
   if (settings.loopProblem != LoopProblem::None) {
@@ -145,19 +146,23 @@ int RunCalcorix() {
   }
   if (line.helpRequested) PrintHelp();
   if (line.versionRequested) PrintVersion();
-  if (settings.graphRequested) {
-    WriteLine("Rysowanie wykresów jeszcze nie zostało zaimplementowane.");
-    EndProgram(0);
+  const bool graph = settings.graph != GraphRequest::None;
+  const bool commandLine = settings.inputSource == InputSource::CommandLine;
+  if (graph && !(settings.loopEnabled && commandLine)) {
+    // A usage error: on standard error, where it cannot end up in a file meant for the plot.
+    WriteDiagnostic(GraphNeedsLoopLine());
+    EndProgram(2);
   }
   if (line.parameters.empty()) PrintBanner(settings);
 
   settings.options.seed = SeedOfThisRun();
   Calculator calculator(settings.options);
   ConsoleSink sink;
-  const bool commandLine = settings.inputSource == InputSource::CommandLine;
   if (commandLine) {
     const std::string expression = line.JoinExpressionWords(settings.expressionWordCount);
-    if (settings.loopEnabled) {
+    if (graph) {
+      sink.anyFailed = DrawLoopGraph(settings, expression, calculator, outputStyle);
+    } else if (settings.loopEnabled) {
       RunLoop(settings, expression, calculator, sink);
     } else {
       calculator.Evaluate(expression, sink);

@@ -27,6 +27,8 @@ constexpr std::string_view kHelp[] = {
     "                 o - ósemkowy (zaokrąglony), b - binarny (zaokrąglony)",
     "  -f[n]          wynik zaokrąglony do n miejsc po przecinku, format stały",
     "  -l[a:b:c]      działanie w pętli (od a z krokiem b do c)",
+    "  -p[a/s]        rysuje wykres wyników pętli -l: znakami wyjścia (domyślnie),",
+    "                 a - znakami ASCII, s - w formacie SVG",
     "  -? lub -h      wyświetla pomoc",
     "",
     "Dostępne operatory: +, -, *, /, ^, !",

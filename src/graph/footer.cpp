@@ -41,9 +41,10 @@ std::string FooterText(const GraphSeries& series, const ValueRange& range, std::
   }
   if (range.clippedAbove || range.clippedBelow) {
     text += " Wartości poza zakresem przycięte do ramki (";
-    text += marks.substr(0, marks.find(' '));
+    const std::size_t blank = marks.find(' ');
+    if (range.clippedAbove) text += marks.substr(0, blank);
     if (range.clippedAbove && range.clippedBelow) text += " ";
-    if (range.clippedBelow) text += marks.substr(marks.find(' ') + 1);
+    if (range.clippedBelow) text += marks.substr(blank + 1);
     text += ").";
   }
   if (series.Stopped()) {

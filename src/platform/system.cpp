@@ -1,11 +1,19 @@
 #include "platform/system.hpp"
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace calcorix {
 
 bool IsTerminal(int fileDescriptor) {
   return ::isatty(fileDescriptor) == 1;
+}
+
+std::optional<WindowSize> TerminalWindowSize(int fileDescriptor) {
+  winsize size{};
+  if (::ioctl(fileDescriptor, TIOCGWINSZ, &size) != 0) return std::nullopt;
+  if (size.ws_col == 0 && size.ws_row == 0) return std::nullopt;
+  return WindowSize{size.ws_col, size.ws_row};
 }
 
 }  // namespace calcorix

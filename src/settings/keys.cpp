@@ -26,6 +26,8 @@ bool IsUsableValue(char letter, std::string_view value) {
       return value.empty() || ReadWholeNumber(value).has_value();
     case 'x':
       return value.empty();
+    case 'p':
+      return value.empty() || ValueLetterIndex(value, kGraphLetters).has_value();
     default:
       return true;
   }

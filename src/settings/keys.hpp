@@ -16,13 +16,15 @@ inline constexpr std::string_view kInputLetters = "CS";
 inline constexpr std::string_view kAngleLetters = "DRG";
 inline constexpr std::string_view kFormatLetters = "DSEHOB";
 inline constexpr std::string_view kTextModeLetters = "AUD";
+// -p takes no value letter, or one of these.
+inline constexpr std::string_view kGraphLetters = "AS";
 
 // The position of the whole text among the value letters (case ignored), if it is one of them.
 std::optional<std::size_t> ValueLetterIndex(std::string_view text, std::string_view letters);
 
 // Whether the value text is one the setting of this letter can use: one of its value letters for
-// i, t, o and e; a whole number (or nothing) for f; nothing at all for x. Every value is usable for
-// the other letters.
+// i, t, o and e; a whole number (or nothing) for f; nothing at all for x; nothing or a graph
+// letter for p. Every value is usable for the other letters.
 bool IsUsableValue(char letter, std::string_view value);
 
 }  // namespace calcorix

@@ -97,6 +97,14 @@ void LoadErrorStatus(Settings& settings, const CommandLine& line, const ConfigFi
   }
 }
 
+// -p from the switch alone; a value that is no graph letter keeps the text plot.
+void LoadGraph(Settings& settings, const CommandLine& line) {
+  if (!line.graphRequested) return;
+  constexpr GraphRequest kLettered[] = {GraphRequest::Ascii, GraphRequest::Svg};
+  const auto index = ValueLetterIndex(line.SwitchText('p'), kGraphLetters);
+  settings.graph = index ? kLettered[*index] : GraphRequest::Text;
+}
+
 }  // namespace
 
 std::string_view LoopProblemLine(LoopProblem problem) {
@@ -142,7 +150,7 @@ Settings LoadSettings(const CommandLine& line, const ConfigFile& config, char de
   LoadErrorStatus(settings, line, config);
 
   LoadLoop(settings, line);
-  settings.graphRequested = line.graphRequested;
+  LoadGraph(settings, line);
   return settings;
 }
 

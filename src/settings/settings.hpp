@@ -18,6 +18,10 @@ namespace calcorix {
 
 enum class InputSource : std::uint8_t { CommandLine = 1, StandardInput = 2 };
 
+// What -p asks for: a text plot in the characters of the output (also for an unusable value), a
+// text plot in ASCII (-pa), or an SVG document (-ps).
+enum class GraphRequest : std::uint8_t { None, Text, Ascii, Svg };
+
 // What is wrong with the loop switch, if anything; the driver answers it before anything else.
 enum class LoopProblem : std::uint8_t {
   None,
@@ -36,7 +40,7 @@ struct Settings {
   long double loopStep = 0;
   long double loopEnd = 0;
   long double loopValue = 0;  // the value of LI in the first pass
-  bool graphRequested = false;
+  GraphRequest graph = GraphRequest::None;
   std::uint8_t expressionWordCount = 0;  // command-line words, modulo 256
   std::string configFilePath;  // the configuration file that was read, else the one beside us
   TextMode textMode = TextMode::Automatic;  // -e: a, u, d

@@ -46,6 +46,14 @@ class Installed {
   std::filesystem::path binary_;
 };
 
+// The lines of a text plot as the program writes them: code page 852 with CR LF, or UTF-8 with LF.
+inline std::string PlotBytes(const std::vector<std::string>& lines, bool cp852) {
+  std::string bytes;
+  for (const std::string& line : lines)
+    bytes += cp852 ? Lines({line}) : line + "\n";
+  return bytes;
+}
+
 // One run of the installed binary and what it must give.
 struct CliCase {
   const char* name;

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "calcorix/graph.hpp"
 #include "cli_support.hpp"
+#include "graph/series_support.hpp"
 
 namespace calcorix::test {
 namespace {
@@ -106,6 +108,8 @@ const char* const kHelpScreen[] = {
     "                 o - ósemkowy (zaokrąglony), b - binarny (zaokrąglony)",
     "  -f[n]          wynik zaokrąglony do n miejsc po przecinku, format stały",
     "  -l[a:b:c]      działanie w pętli (od a z krokiem b do c)",
+    "  -p[a/s]        rysuje wykres wyników pętli -l: znakami wyjścia (domyślnie),",
+    "                 a - znakami ASCII, s - w formacie SVG",
     "  -? lub -h      wyświetla pomoc",
     "",
     "Dostępne operatory: +, -, *, /, ^, !",
@@ -130,17 +134,12 @@ const std::string kBanner = Lines({
     "",
 });
 
-TEST(Cli, HelpBannerAndGraph) {
+TEST(Cli, HelpAndBanner) {
   RunCases({
       {"-?", {"-?"}, "", {}, HelpScreen()},
       {"-h with words", {"2+2", "-h"}, "", {}, HelpScreen()},
       {"-H with other switches", {"-td", "-H", "-p"}, "", {}, HelpScreen()},
       {"help loses to a malformed loop", {"-h", "-l5"}, "", {}, Lines({"Błąd składni pętli."})},
-      {"graph",
-       {"-pxyz", "1+1"},
-       "",
-       {},
-       Lines({"Rysowanie wykresów jeszcze nie zostało zaimplementowane."})},
       {"no parameters", {}, "", {}, kBanner + Lines({"0"})},
       {"no parameters, standard input from the file",
        {},
@@ -150,6 +149,56 @@ TEST(Cli, HelpBannerAndGraph) {
                         "Wpisz wyrażenie, max. 255 znaków, q lub Ctrl+Z - wyjście.", "2"})},
       {"standard input by switch: no banner", {"-is"}, "1+1\n", {}, Lines({"2"})},
   });
+}
+
+// -p draws what the library draws for the same loop, in the characters of the output, at the
+// size COLUMNS and LINES give.
+TEST(Cli, Graph) {
+  const GraphSeries sine = LoopSeries("sin(LI)", {0, 0.1L, 6.3L});
+  const GraphOptions options{"sin(LI)", '.'};
+  const auto text = [&](GraphForm form, bool cp852 = true) {
+    return PlotBytes(DrawTextGraph(sine, form, {50, 12}, options), cp852);
+  };
+  const std::string needsLoop =
+      Lines({"Opcja -p rysuje wykres pętli i potrzebuje -l oraz wyrażenia z linii poleceń, np.: "
+             "calcorix -p -l0:0.1:6.3 \"sin(LI)\""});
+  const struct {
+    std::vector<std::string> arguments;
+    std::string expected, errors = {};  // standard output and standard error, byte for byte
+    int exitStatus = 0;
+  } rows[] = {
+      // In a pipe, half blocks in code page 852; an unusable value draws as -p does.
+      {{"-pxyz", "-l0:0.1:6.3", "sin(LI)"}, text(GraphForm::HalfBlocks)},
+      {{"-eu", "-p", "-l0:0.1:6.3", "sin(LI)"}, text(GraphForm::Braille, false)},
+      {{"-pA", "-l0:0.1:6.3", "sin(LI)"}, text(GraphForm::Ascii)},
+      {{"-ed", "-ps", "-l0:0.1:6.3", "sin(LI)"}, DrawSvgGraph(sine, {800, 500}, options)},
+      {{"-x", "-pa", "-l0:0.1:6.3", "sin(LI)/(LI-1)"},
+       PlotBytes(DrawTextGraph(LoopSeries("sin(LI)/(LI-1)", {0, 0.1L, 6.3L}), GraphForm::Ascii,
+                               {50, 12}, {"sin(LI)/(LI-1)", '.'}),
+                 true),
+       "",
+       2},
+      {{"-p", "1+1"}, "", needsLoop, 2},
+      {{"-p", "-is", "-l0:1:2"}, "", needsLoop, 2},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::PrintToString(row.arguments));
+    Installed installed(std::nullopt);
+    ProcessOptions run;
+    run.arguments = row.arguments;
+    run.environment.insert(run.environment.end(), {"COLUMNS=50", "LINES=12"});
+    run.errorTarget = ErrorTarget::Pipe;
+    const ProcessResult result = installed.Run(run);
+    EXPECT_EQ(result.output, row.expected);
+    EXPECT_EQ(result.exitStatus, row.exitStatus);
+    EXPECT_EQ(result.errors, row.errors);
+  }
+  // The document is well-formed XML.
+  if (::access("/usr/bin/xmllint", X_OK) != 0) GTEST_SKIP() << "xmllint is not installed";
+  ProcessOptions lint;
+  lint.arguments = {"--noout", "-"};
+  lint.input = DrawSvgGraph(sine, {800, 500}, options);
+  EXPECT_EQ(RunProcess("/usr/bin/xmllint", lint).exitStatus, 0);
 }
 
 TEST(Cli, ConfigurationFile) {

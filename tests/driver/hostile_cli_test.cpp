@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "calcorix/graph.hpp"
 #include "cli_support.hpp"
+#include "graph/series_support.hpp"
 
 namespace calcorix::test {
 namespace {
@@ -101,6 +103,12 @@ TEST(HostileCli, CommandLines) {
        {"-f" + std::string(100000, '9'), "2/3"},
        "",
        Lines({"1"})},
+      // A step of 0 never ends: the graph stops at its pass limit, in little memory.
+      {"a graph of a loop that never ends",
+       {"-pa", "-l1:0:5", "LI"},
+       "",
+       PlotBytes(DrawTextGraph(LoopSeries("LI", {1, 0, 5}), GraphForm::Ascii, {80, 24}, {"LI"}),
+                 true)},
       {"a loop end of 100,000 bytes",
        {"-l1:1:" + std::string(100000, '0'), "LI"},
        "",
@@ -179,7 +187,7 @@ TEST(HostileCli, OutputThatCannotBeWrittenEndsWithStatusOne) {
       {"a single result", {"1+1"}, "", "", 1, {}, full},
       {"the help screen", {"-h"}, "", "", 1, {}, full},
       {"the banner", {}, "", "", 1, {}, full},
-      {"the graph message", {"-p"}, "", "", 1, {}, full},
+      {"a graph", {"-p", "-l0:1:5", "LI"}, "", "", 1, {}, full},
       {"a loop message that ends with status 0", {"-l"}, "", "", 1, {}, full},
       {"an echoed comment", {"-is"}, "#x\n", "", 1, {}, full},
       {"lines from standard input", {"-is"}, Repeat("1\n", 100000), "", 1, {}, full},

@@ -242,6 +242,7 @@ TEST(Shell, HintsGoToATerminalOnly) {
       {"an unknown long switch", {"--foo", "1"}, "", {}, "Nieznana opcja \"--foo\""},
       {"-f without digits, then a number", {"-f", "2", "2/3"}, "", {}, "napisz -f2."},
       {"an unusable switch value", {"-tx", "1"}, "", {}, "Nieprawidłowa wartość opcji \"-tx\""},
+      {"an unusable graph value", {"-pz", "-l0:1:2", "LI"}, "", {}, "opcji \"-pz\""},
       {"the expression was cut", {longExpression}, "", {}, "255 pierwszych"},
       {"no parameters and a pipe", {}, "2+2\n", {}, "użyj: calcorix -is"},
       {"an unusable value in the file",

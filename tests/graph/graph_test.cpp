@@ -174,6 +174,14 @@ TEST(Graph, Pieces) {
          return FooterText(LoopSeries("1/LI", {-1, 0.5L, 1}), {}, "^ v", ',');
        },
        "Punkty: 4. Błędy: 1 (LI = 0). Min: -2 (LI = -0,5), max: 2 (LI = 0,5)."},
+      {"a footer marks only the side clipped",
+       [] {
+         ValueRange below;
+         below.clippedBelow = true;
+         return FooterText(LoopSeries("LI", {1, 1, 1}), below, "^ v", '.');
+       },
+       "Punkty: 1. Min: 1 (LI = 1), max: 1 (LI = 1). Wartości poza zakresem przycięte do ramki "
+       "(v)."},
       {"footer of errors only",
        [] {
          return FooterText(LoopSeries("ln(0-LI)", {0, 1, 5}), {}, "^ v", '.');

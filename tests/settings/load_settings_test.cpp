@@ -21,7 +21,7 @@ struct Chosen {
   AngleUnit angleUnit = AngleUnit::Radians;
   OutputFormat outputFormat = OutputFormat::Decimal;
   int decimalPlaces = 16;
-  bool graphRequested = false;
+  GraphRequest graph = GraphRequest::None;
 };
 
 struct ChoiceCase {
@@ -70,8 +70,10 @@ TEST_F(LoadSettingsTest, EachChoiceComesFromItsSwitchElseFromTheFileElseTheDefau
       {{}, "-f", {.decimalPlaces = 0}},
       {{}, "-f16", {.decimalPlaces = 16}},
       {{}, "-f-2", {.decimalPlaces = 254}},
-      {{"-p"}, std::nullopt, {.graphRequested = true}},
-      {{"-pxyz"}, std::nullopt, {.graphRequested = true}},
+      {{"-p"}, std::nullopt, {.graph = GraphRequest::Text}},
+      {{"-pxyz"}, std::nullopt, {.graph = GraphRequest::Text}},
+      {{"-pA"}, std::nullopt, {.graph = GraphRequest::Ascii}},
+      {{"-ps"}, std::nullopt, {.graph = GraphRequest::Svg}},
       {{}, "-p\n-l1:2:3", {}},
       {{"/p", "/td"}, std::nullopt, {}},
   };
@@ -84,7 +86,7 @@ TEST_F(LoadSettingsTest, EachChoiceComesFromItsSwitchElseFromTheFileElseTheDefau
     EXPECT_EQ(settings.options.angleUnit, c.expected.angleUnit) << label;
     EXPECT_EQ(settings.options.outputFormat, c.expected.outputFormat) << label;
     EXPECT_EQ(settings.options.decimalPlaces, c.expected.decimalPlaces) << label;
-    EXPECT_EQ(settings.graphRequested, c.expected.graphRequested) << label;
+    EXPECT_EQ(settings.graph, c.expected.graph) << label;
     EXPECT_FALSE(settings.loopEnabled) << label;
   }
 }
