@@ -6,7 +6,9 @@
 
 // The C library's long double functions as checked steps of a formula. Each is one step: its
 // flags, raised in the x87 status word or, for some special cases (logl(0), sqrtl(-1)), in MXCSR,
-// become EInvalidOp / EDivByZero / EOverflow right here, before the next step runs.
+// or its infinite or NaN result, become EInvalidOp / EDivByZero / EOverflow right here, before the
+// next step runs. Arguments outside a function's domain are refused before the call, so that the
+// kind of error never depends on how a library answers them.
 
 namespace calcorix::steps {
 
@@ -30,11 +32,16 @@ inline long double Remainder(long double x, long double divisor) {
   return Checked([](long double v, long double d) { return fmodl(v, d); }, x, divisor);
 }
 
+// Errors: EDivByZero for x = 0 (either sign), EInvalidOp for x < 0.
 inline long double Ln(long double x) {
+  if (x == 0) throw EDivByZero();
+  if (x < 0) throw EInvalidOp();
   return Checked([](long double v) { return logl(v); }, x);
 }
 
+// Errors: EInvalidOp for x < 0 (sqrt(-0) is -0).
 inline long double SquareRoot(long double x) {
+  if (x < 0) throw EInvalidOp();
   return Checked([](long double v) { return sqrtl(v); }, x);
 }
 
@@ -46,11 +53,15 @@ inline long double Cosine(long double x) {
   return Checked([](long double v) { return cosl(v); }, x);
 }
 
+// Errors: EInvalidOp for |x| > 1.
 inline long double ArcSine(long double x) {
+  if (x > 1 || x < -1) throw EInvalidOp();
   return Checked([](long double v) { return asinl(v); }, x);
 }
 
+// Errors: EInvalidOp for |x| > 1.
 inline long double ArcCosine(long double x) {
+  if (x > 1 || x < -1) throw EInvalidOp();
   return Checked([](long double v) { return acosl(v); }, x);
 }
 
