@@ -3,6 +3,7 @@
 #include <math.h>
 
 #include "arith/checked.hpp"
+#include "arith/radians.hpp"
 
 // The C library's long double functions as checked steps of a formula. Each is one step: its
 // flags, raised in the x87 status word or, for some special cases (logl(0), sqrtl(-1)), in MXCSR,
@@ -12,8 +13,18 @@
 
 namespace calcorix::steps {
 
+// e^x. Errors: EOverflow beyond about x = 11356.5.
 inline long double Exp(long double x) {
-  return Checked([](long double v) { return expl(v); }, x);
+  const auto exp = [](long double v) { return expl(v); };
+  const long double result = Checked(exp, x);
+  // Where e^x is a denormal (x from about -11355 down to -11399.5), MinGW-w64's expl gives 0. As
+  // e^(x - h) * e^h, with h the whole half of x, two normal factors (x - h is exact), the product
+  // is rounded into the denormal once. glibc gives 0 only below -11399.5, where the product does
+  // too.
+  constexpr long double kBelowTheSmallestDenormal = -11400;
+  if (result != 0 || x < kBelowTheSmallestDenormal) return result;
+  const long double half = truncl(x / 2);
+  return Mul(Checked(exp, x - half), Checked(exp, half));
 }
 
 // e^x - 1 without the cancellation of Exp(x) - 1 near 0.
@@ -45,12 +56,50 @@ inline long double SquareRoot(long double x) {
   return Checked([](long double v) { return sqrtl(v); }, x);
 }
 
+// The sine of (4k + quadrant) * pi/2 + high + low: the library's kernel at high, and low to first
+// order (sin(h + l) = sin h + l cos h, cos(h + l) = cos h - l sin h, to within l * l).
+inline long double SineOfTurns(const QuarterTurns& turns) {
+  const long double high = turns.high;
+  const auto sine = [](long double v) { return sinl(v); };
+  const auto cosine = [](long double v) { return cosl(v); };
+  if (turns.low == 0) {
+    // Only one of the two is needed, and sin(-0) must stay -0.
+    const bool odd = (turns.quadrant & 1) != 0;
+    const long double value = odd ? Checked(cosine, high) : Checked(sine, high);
+    return turns.quadrant >= 2 ? -value : value;
+  }
+  const long double s = Checked(sine, high);
+  const long double c = Checked(cosine, high);
+  switch (turns.quadrant) {
+    case 0:
+      return Add(s, Mul(turns.low, c));
+    case 1:
+      return Sub(c, Mul(turns.low, s));
+    case 2:
+      return -Add(s, Mul(turns.low, c));
+    default:
+      return -Sub(c, Mul(turns.low, s));
+  }
+}
+
+// sin x and cos x for x in radians, of any size: reduced exactly, by the library where it does so
+// (kLibraryReducesRadians), else by ReduceRadians.
 inline long double Sine(long double x) {
-  return Checked([](long double v) { return sinl(v); }, x);
+  if constexpr (kLibraryReducesRadians) {
+    return Checked([](long double v) { return sinl(v); }, x);
+  } else {
+    return SineOfTurns(ReduceRadians(x));
+  }
 }
 
 inline long double Cosine(long double x) {
-  return Checked([](long double v) { return cosl(v); }, x);
+  if constexpr (kLibraryReducesRadians) {
+    return Checked([](long double v) { return cosl(v); }, x);
+  } else {
+    QuarterTurns turns = ReduceRadians(x);
+    turns.quadrant = (turns.quadrant + 1) & 3;
+    return SineOfTurns(turns);
+  }
 }
 
 // Errors: EInvalidOp for |x| > 1.
