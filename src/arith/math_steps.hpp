@@ -4,6 +4,7 @@
 
 #include "arith/checked.hpp"
 #include "arith/radians.hpp"
+#include "arith/whole_power.hpp"
 
 // The C library's long double functions as checked steps of a formula. Each is one step: its
 // flags, raised in the x87 status word or, for some special cases (logl(0), sqrtl(-1)), in MXCSR,
@@ -33,8 +34,15 @@ inline long double ExpMinusOne(long double x) {
 }
 
 // base^exponent as the library computes it in one step, correctly signed for a negative base with
-// a whole exponent.
+// a whole exponent; a whole exponent by WholePower where the library's powl is not accurate.
 inline long double Power(long double base, long double exponent) {
+  if constexpr (!kLibraryPowerIsAccurate) {
+    constexpr long double kWholeLimit = 0x1p62L;
+    if (base != 0 && truncl(exponent) == exponent && fabsl(exponent) < kWholeLimit) {
+      return Checked([](long double b, long double e) { return WholePower(b, llroundl(e)); }, base,
+                     exponent);
+    }
+  }
   return Checked([](long double b, long double e) { return powl(b, e); }, base, exponent);
 }
 
