@@ -6,12 +6,16 @@
 #include <cstdint>
 #include <vector>
 
+// Unsigned integers wider than 64 bits, for the exact conversion of binary values to decimal
+// digits and for the random draws that need the full product of two 64-bit numbers.
+
 namespace calcorix {
 
 __extension__ typedef unsigned __int128 Uint128;
+__extension__ typedef __int128 Int128;
 
-// Big unsigned integers for exact decimal conversions far from 1: little-endian 64-bit limbs, room
-// for 16768 bits (m * 2^16320, m * 5^5887 for a 64-bit m).
+// Big unsigned integers for values far from 1 (decimal exponents beyond about -37 and 45).
+// Little-endian 64-bit limbs; enough room for m * 2^16320 and for m * 5^4968.
 class BigUnsigned {
  public:
   static constexpr int kCapacity = 262;
@@ -32,30 +36,6 @@ class BigUnsigned {
     return std::vector<std::uint64_t>(limbs_.begin(), limbs_.begin() + size_);
   }
 
-  void Add(std::uint64_t addend) {
-    for (int i = 0; addend != 0; ++i) {
-      if (i == size_) {
-        assert(size_ < kCapacity);
-        limbs_[size_++] = 0;
-      }
-      limbs_[i] += addend;
-      addend = limbs_[i] < addend ? 1 : 0;
-    }
-  }
-
-  // *this - other; needs *this >= other.
-  void Subtract(const BigUnsigned& other) {
-    std::uint64_t borrow = 0;
-    for (int i = 0; i < size_; ++i) {
-      const std::uint64_t subtrahend = other.Limb(i);
-      const std::uint64_t before = limbs_[i];
-      limbs_[i] = before - subtrahend - borrow;
-      borrow = (before < subtrahend || (before == subtrahend && borrow != 0)) ? 1 : 0;
-    }
-    assert(borrow == 0);
-    Trim();
-  }
-
   void MultiplyBy(std::uint64_t factor) {
     std::uint64_t carry = 0;
     for (int i = 0; i < size_; ++i) {
@@ -63,10 +43,7 @@ class BigUnsigned {
       limbs_[i] = static_cast<std::uint64_t>(product);
       carry = static_cast<std::uint64_t>(product >> 64);
     }
-    if (carry != 0) {
-      assert(size_ < kCapacity);
-      limbs_[size_++] = carry;
-    }
+    if (carry != 0) limbs_[size_++] = carry;
     Trim();
   }
 
@@ -145,12 +122,5 @@ class BigUnsigned {
   std::array<std::uint64_t, kCapacity> limbs_{};
   int size_ = 0;
 };
-
-// 5^n for 0 <= n < kPowerOfFiveLimit, as one product of two table entries.
-inline constexpr int kPowerOfFiveLimit = 256 * 23;
-BigUnsigned PowerOfFive(int n);
-
-// floor(a / divisor) for a quotient known to be below 2^64.
-std::uint64_t SmallQuotient(const BigUnsigned& a, const BigUnsigned& divisor);
 
 }  // namespace calcorix

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "arith/big_unsigned.hpp"
 #include "arith/float80.hpp"
@@ -18,19 +19,50 @@ constexpr long long kLowestLeadingPower = -4933;
 constexpr std::uint64_t kPow10Limb = 10000000000000000000ULL;  // 10^19
 
 BigUnsigned DigitsValue(std::string_view digits) {
-  BigUnsigned value;
+  std::vector<std::uint64_t> limbs;  // little-endian
   std::size_t i = 0;
   // The first chunk takes the odd digits, every further one 19.
   std::size_t chunk = digits.size() % 19 == 0 ? 19 : digits.size() % 19;
   while (i < digits.size()) {
-    std::uint64_t part = 0;
+    std::uint64_t carry = 0;
     for (std::size_t end = i + chunk; i < end; ++i)
-      part = part * 10 + static_cast<std::uint64_t>(digits[i] - '0');
-    value.MultiplyBy(kPow10Limb);  // a no-op on the first, empty value
-    value.Add(part);
+      carry = carry * 10 + static_cast<std::uint64_t>(digits[i] - '0');
+    for (std::uint64_t& limb : limbs) {
+      const Uint128 product = static_cast<Uint128>(limb) * kPow10Limb + carry;
+      limb = static_cast<std::uint64_t>(product);
+      carry = static_cast<std::uint64_t>(product >> 64);
+    }
+    if (carry != 0) limbs.push_back(carry);
     chunk = 19;
   }
-  return value;
+  return BigUnsigned::FromLimbs(limbs);
+}
+
+// 5^n by repeated squaring; n < 8192.
+BigUnsigned PowerOfFive(long long n) {
+  BigUnsigned result(1);
+  BigUnsigned factor(5);
+  while (n != 0) {
+    if ((n & 1) != 0) result = BigUnsigned::Product(result, factor);
+    n >>= 1;
+    if (n != 0) factor = BigUnsigned::Product(factor, factor);
+  }
+  return result;
+}
+
+// floor(a / divisor) for a quotient known to be below 2^64. Estimated from the top 64 bits of the
+// divisor (all of it when it is shorter), the estimate is the quotient or at most 2 more.
+std::uint64_t SmallQuotient(const BigUnsigned& a, const BigUnsigned& divisor) {
+  const int k = divisor.BitLength() > 64 ? divisor.BitLength() - 64 : 0;
+  const Uint128 estimate = a.Bits128(k) / divisor.Bits64(k);
+  constexpr std::uint64_t kLargest = ~std::uint64_t{0};
+  std::uint64_t q = estimate > kLargest ? kLargest : static_cast<std::uint64_t>(estimate);
+  for (;;) {
+    BigUnsigned product = divisor;
+    product.MultiplyBy(q);
+    if (q == 0 || Compare(product, a) <= 0) return q;
+    --q;
+  }
 }
 
 }  // namespace
@@ -65,10 +97,9 @@ std::optional<long double> NearestValue(bool negative, std::string_view digits,
   BigUnsigned x = DigitsValue(kept);
   BigUnsigned y(1);
   if (exponent >= 0) {
-    BigUnsigned power = PowerOfFive(static_cast<int>(exponent));
-    x = BigUnsigned::Product(x, power);
+    x = BigUnsigned::Product(x, PowerOfFive(exponent));
   } else {
-    y = PowerOfFive(static_cast<int>(-exponent));
+    y = PowerOfFive(-exponent);
   }
   // The quotient scaled by 2^shift into 2^63 ... 2^64 - 1: the significand, truncated.
   int shift = 63 - x.BitLength() + y.BitLength();
@@ -84,13 +115,11 @@ std::optional<long double> NearestValue(bool negative, std::string_view digits,
     if (significand >> 63 != 0) break;
     ++shift;  // the first estimate can be one bit short
   }
-  // Round to nearest, ties to even: twice the remainder against the divisor.
-  BigUnsigned remainder = scaledY;
-  remainder.MultiplyBy(significand);
-  BigUnsigned twiceRemainder = scaledX;
-  twiceRemainder.Subtract(remainder);
-  twiceRemainder.ShiftLeft(1);
-  const int half = Compare(twiceRemainder, scaledY);
+  // Round to nearest, ties to even: x / y against the midpoint (2q + 1) / 2.
+  BigUnsigned twiceX = scaledX;
+  twiceX.ShiftLeft(1);
+  const std::uint64_t odd = significand * 2 + 1;  // the low limb of 2q + 1; its high one is 1
+  const int half = Compare(twiceX, BigUnsigned::Product(scaledY, BigUnsigned::FromLimbs({odd, 1})));
   long long binaryExponent = exponent - shift + 63;
   if (half > 0 || (half == 0 && (significand & 1) != 0)) {
     if (++significand == 0) {

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <iterator>
+#include <vector>
 
 #include "arith/big_unsigned.hpp"
 #include "arith/constants.hpp"
@@ -86,7 +89,7 @@ constexpr std::array<std::uint64_t, 262> kTwoOverPi = {
 constexpr Uint128 kHalfPi =
     (static_cast<Uint128>(0xC90FDAA22168C234ULL) << 64) | 0xC4C6628B80DC1CD1ULL;
 
-constexpr int kWindowWords = 6;
+constexpr int kWindowWords = 6;  // as many as the window below has
 
 // The 64 bits of 2/pi from the bit of 2^-first on.
 std::uint64_t TwoOverPiBits(int first) {
@@ -96,11 +99,12 @@ std::uint64_t TwoOverPiBits(int first) {
   return (kTwoOverPi[word] << offset) | (kTwoOverPi[word + 1] >> (64 - offset));
 }
 
-BigUnsigned FromWords(std::uint64_t high, std::uint64_t low) {
-  BigUnsigned value(high);
-  value.ShiftLeft(64);
-  value.Add(low);
-  return value;
+// The number whose 64-bit words are these, the most significant first.
+BigUnsigned FromWords(std::initializer_list<std::uint64_t> words) {
+  std::vector<std::uint64_t> limbs(std::rbegin(words), std::rend(words));
+  while (!limbs.empty() && limbs.back() == 0)
+    limbs.pop_back();
+  return BigUnsigned::FromLimbs(limbs);
 }
 
 // significand * 2^exponent, the significand normalised (bit 63 set).
@@ -123,11 +127,9 @@ QuarterTurns ReduceRadians(long double x) {
   const std::uint64_t m = bits.significand;
   const int e = bits.biasedExponent - 16383 - 63;
   const int first = e - 1 > 1 ? e - 1 : 1;
-  BigUnsigned product;
-  for (int i = 0; i < kWindowWords; ++i) {
-    product.ShiftLeft(64);
-    product.Add(TwoOverPiBits(first + 64 * i));
-  }
+  BigUnsigned product = FromWords({TwoOverPiBits(first), TwoOverPiBits(first + 64),
+                                   TwoOverPiBits(first + 128), TwoOverPiBits(first + 192),
+                                   TwoOverPiBits(first + 256), TwoOverPiBits(first + 320)});
   product.MultiplyBy(m);
   // One word more below, so that every fraction word below has a non-negative position.
   product.ShiftLeft(64);
@@ -155,16 +157,14 @@ QuarterTurns ReduceRadians(long double x) {
   while (lead + 3 < kWindowWords && fraction[lead] == 0)
     ++lead;
   const int zeros = __builtin_clzll(fraction[lead] | 1);
-  BigUnsigned rest = FromWords(fraction[lead], fraction[lead + 1]);
-  rest.ShiftLeft(64);
-  rest.Add(fraction[lead + 2]);
+  BigUnsigned rest = FromWords({fraction[lead], fraction[lead + 1], fraction[lead + 2]});
   rest.ShiftLeft(zeros);
   const Uint128 top = rest.Bits128(64);
 
   // In radians: top * kHalfPi * 2^-(64 * lead + zeros + 128 + 127).
   const BigUnsigned radians = BigUnsigned::Product(
-      FromWords(static_cast<std::uint64_t>(top >> 64), static_cast<std::uint64_t>(top)),
-      FromWords(static_cast<std::uint64_t>(kHalfPi >> 64), static_cast<std::uint64_t>(kHalfPi)));
+      FromWords({static_cast<std::uint64_t>(top >> 64), static_cast<std::uint64_t>(top)}),
+      FromWords({static_cast<std::uint64_t>(kHalfPi >> 64), static_cast<std::uint64_t>(kHalfPi)}));
   const int length = radians.BitLength();
   if (length == 0) return {quadrant, 0, 0};  // never: no 80-bit x is a multiple of pi/2
   const int scale = -(64 * static_cast<int>(lead) + zeros + 128 + 127);
