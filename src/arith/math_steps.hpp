@@ -2,6 +2,7 @@
 
 #include <math.h>
 
+#include "arith/c_library.hpp"
 #include "arith/checked.hpp"
 #include "arith/radians.hpp"
 #include "arith/whole_power.hpp"
@@ -36,7 +37,7 @@ inline long double ExpMinusOne(long double x) {
 // base^exponent as the library computes it in one step, correctly signed for a negative base with
 // a whole exponent; a whole exponent by WholePower where the library's powl is not accurate.
 inline long double Power(long double base, long double exponent) {
-  if constexpr (!kLibraryPowerIsAccurate) {
+  if constexpr (!kLibraryIsAccurate) {
     constexpr long double kWholeLimit = 0x1p62L;
     if (base != 0 && truncl(exponent) == exponent && fabsl(exponent) < kWholeLimit) {
       return Checked([](long double b, long double e) { return WholePower(b, llroundl(e)); }, base,
@@ -91,9 +92,9 @@ inline long double SineOfTurns(const QuarterTurns& turns) {
 }
 
 // sin x and cos x for x in radians, of any size: reduced exactly, by the library where it does so
-// (kLibraryReducesRadians), else by ReduceRadians.
+// (kLibraryIsAccurate), else by ReduceRadians.
 inline long double Sine(long double x) {
-  if constexpr (kLibraryReducesRadians) {
+  if constexpr (kLibraryIsAccurate) {
     return Checked([](long double v) { return sinl(v); }, x);
   } else {
     return SineOfTurns(ReduceRadians(x));
@@ -101,7 +102,7 @@ inline long double Sine(long double x) {
 }
 
 inline long double Cosine(long double x) {
-  if constexpr (kLibraryReducesRadians) {
+  if constexpr (kLibraryIsAccurate) {
     return Checked([](long double v) { return cosl(v); }, x);
   } else {
     QuarterTurns turns = ReduceRadians(x);
@@ -110,15 +111,41 @@ inline long double Cosine(long double x) {
   }
 }
 
+// pi/2 and pi as the nearest 80-bit value and the rest, for sums that keep every bit.
+inline constexpr long double kHalfPiHigh = 0xC90FDAA22168C235p-63L;
+inline constexpr long double kHalfPiLow = -0xECE675D1FC8F8CBBp-129L;
+inline constexpr long double kPiHigh = 0xC90FDAA22168C235p-62L;
+inline constexpr long double kPiLow = -0xECE675D1FC8F8CBBp-128L;
+
+// asin of sqrt((1 - |x|) / 2), the half angle of acos |x| for 1/2 < |x| <= 1: 1 - |x| is exact
+// there, so no digit is lost to the cancellation near 1 that the library suffers
+// (kLibraryIsAccurate).
+inline long double HalfAngle(long double x) {
+  const long double rest = Div(Sub(1, fabsl(x)), 2);
+  return Checked([](long double v) { return asinl(v); }, SquareRoot(rest));
+}
+
 // Errors: EInvalidOp for |x| > 1.
 inline long double ArcSine(long double x) {
   if (x > 1 || x < -1) throw EInvalidOp();
+  if constexpr (!kLibraryIsAccurate) {
+    if (x > 0.5L || x < -0.5L) {
+      // asin |x| = pi/2 - 2 * asin sqrt((1 - |x|) / 2)
+      const long double value = Add(Sub(kHalfPiHigh, Mul(2, HalfAngle(x))), kHalfPiLow);
+      return x < 0 ? -value : value;
+    }
+  }
   return Checked([](long double v) { return asinl(v); }, x);
 }
 
 // Errors: EInvalidOp for |x| > 1.
 inline long double ArcCosine(long double x) {
   if (x > 1 || x < -1) throw EInvalidOp();
+  if constexpr (!kLibraryIsAccurate) {
+    // acos x = 2 * asin sqrt((1 - x) / 2), and pi minus that of -x.
+    if (x > 0.5L) return Mul(2, HalfAngle(x));
+    if (x < -0.5L) return Add(Sub(kPiHigh, Mul(2, HalfAngle(x))), kPiLow);
+  }
   return Checked([](long double v) { return acosl(v); }, x);
 }
 

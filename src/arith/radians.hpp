@@ -3,17 +3,9 @@
 // Radian angles of any size taken apart exactly into whole quarter turns and a rest, for C
 // libraries whose sine and cosine reduce the argument with a short pi (MinGW-w64's sinl uses the
 // x87 fprem1, with 66 bits of pi): past a few thousand radians their results lose digits, and
-// near the multiples of pi all of them. glibc reduces exactly itself.
-
-#include <math.h>  // the C library, whose sinl is meant below
+// near the multiples of pi all of them. glibc reduces exactly itself (kLibraryIsAccurate).
 
 namespace calcorix {
-
-#if defined(__GLIBC__)
-inline constexpr bool kLibraryReducesRadians = true;
-#else
-inline constexpr bool kLibraryReducesRadians = false;
-#endif
 
 // x = (4k + quadrant) * pi/2 + high + low for a whole k, with |high + low| at most about pi/4 and
 // |low| at most an ulp of high: the rest to about 120 bits, from the bits of 2/pi that the

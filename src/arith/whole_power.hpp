@@ -8,12 +8,6 @@
 
 namespace calcorix {
 
-#if defined(__GLIBC__)
-inline constexpr bool kLibraryPowerIsAccurate = true;
-#else
-inline constexpr bool kLibraryPowerIsAccurate = false;
-#endif
-
 // Repeated squaring in double-length arithmetic (a pair of 80-bit values and a separate binary
 // exponent, so nothing overflows on the way), rounded once at the end: within an ulp for normal
 // results; a denormal result may be an ulp off, being rounded twice. base must be finite and not
