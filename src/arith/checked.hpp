@@ -16,6 +16,12 @@
 // raises them in MXCSR instead. Library calls therefore read both; the four basic operations,
 // single x87 instructions, read the x87 word alone.
 //
+// Not every C library raises the flags: MinGW-w64's expl(11357) and sqrtl(-1) raise none. So a
+// library step whose finite arguments give an infinite result is an overflow, and one that gives a
+// NaN an invalid operation, whatever the flags say; where the flags are raised (glibc) they agree.
+// A pole gives an infinity too, so the steps that have one (the logarithm of 0) check for it
+// before the call.
+//
 // The barrier: the compiler treats floating-point operations as free of side effects and may move
 // them across the flag reads. Checked() pins each operand after the first read and the result
 // before the second with empty volatile asm statements that name the values; volatile asm keeps
@@ -65,6 +71,14 @@ inline void Pin(T& value) {
 // Clears the flags of both units and throws the error that `flags` stand for.
 [[noreturn]] void RaiseFromFlags(std::uint16_t flags);
 
+// Throws the error that a library step's infinite or NaN result from finite arguments stands for.
+template <class... Args>
+inline void RaiseFromResult(long double result, Args... args) {
+  if (__builtin_isfinite(result) || !(__builtin_isfinite(args) && ...)) return;
+  if (__builtin_isnan(result)) throw EInvalidOp();
+  throw EOverflow();
+}
+
 template <bool withSse, class Op, class... Args>
 inline long double CheckedStep(Op op, Args... args) {
   // Flags left by unchecked code (a comparison, a library call outside any calculation) must not
@@ -75,6 +89,7 @@ inline long double CheckedStep(Op op, Args... args) {
   fpu::Pin(result);
   const std::uint16_t flags = fpu::PendingFlags<withSse>();
   if (flags != 0) fpu::RaiseFromFlags(flags);
+  if constexpr (withSse) RaiseFromResult(result, args...);
   return result;
 }
 

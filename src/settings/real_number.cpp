@@ -1,10 +1,9 @@
 #include "settings/real_number.hpp"
 
-#include <charconv>
 #include <cstddef>
 #include <string>
-#include <system_error>
 
+#include "arith/nearest_value.hpp"
 #include "engine/number_text.hpp"
 
 namespace calcorix {
@@ -27,20 +26,17 @@ std::optional<long double> ReadRealNumber(std::string_view text, char separator)
     const std::size_t at = number.find(separator);
     if (at != std::string::npos) number[at] = '.';
   }
-  // from_chars takes more than the usual notation (inf, nan, a bare "1e" read as 1), so the whole
-  // text is checked first.
   NumberShape shape;
   if (!ParseNumberShape(number, shape)) return std::nullopt;
-
-  // from_chars refuses a leading "+"; it is locale-independent and rounds correctly, but it
-  // reports result_out_of_range both for overflow and for values that would come out denormal.
-  const char* first = number.data();
-  const char* last = number.data() + number.size();
-  if (*first == '+') ++first;
-  long double value = 0;
-  const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-  if (error != std::errc() || end != last) return std::nullopt;
-  return value;
+  std::string digits;
+  for (std::size_t i = shape.digitsBegin; i < shape.digitsEnd; ++i) {
+    if (number[i] != '.') digits.push_back(number[i]);
+  }
+  // The exponent is saturated far beyond the range, so neither sum can wrap.
+  const auto written = static_cast<long long>(shape.exponent);
+  const long long exponent =
+      (shape.negativeExponent ? -written : written) - static_cast<long long>(shape.fractionDigits);
+  return NearestValue(shape.negative, digits, exponent);
 }
 
 }  // namespace calcorix

@@ -1,8 +1,15 @@
 #!/usr/bin/env python3
 """Differential runs: two calcorix binaries over one generated corpus, compared byte for byte.
 
-  differential.py generate DIR [--lines N] [--seed S] [--kind all|wellformed]
+  differential.py generate DIR [--lines N] [--seed S] [--kind all|wellformed|calls]
   differential.py compare OLD NEW DIR [--jobs J] [--show K]
+
+OLD and NEW are each a command: a binary, or a binary with the words before its own (quoted as
+a shell would), such as "cmake/wine-run build/windows/tests/differential/calcorix_lines.exe".
+Besides two calcorix programs, two builds of the library can be compared through calcorix_lines
+(tests/differential/library_lines.cpp), which prints the library's lines for the same runs: for
+example the Linux build against the Windows one under Wine. Wine's own variables (WINEPREFIX,
+WINEDEBUG, WINE) pass through to the runs; WINEPREFIX defaults to ~/.wine.
 
 `generate` writes DIR/expressions.txt (one expression a line) and DIR/runs.txt (one command line a
 line, words separated by tabs: the switch sets each fed all the expressions on standard input,
@@ -16,12 +23,16 @@ run differs.
 right-associative powers, postfix "!", groups, the 38 functions, PI LI ANS MEM, runs of signs,
 numbers like 5. .5 1E+3): those whose value and printed bytes must never change. `--kind all`
 adds malformed texts: juxtaposition, missing operands, stray characters, unbalanced groups.
+`--kind calls` generates single steps, where a function's last bits show most: one of the 38
+functions of an argument of any size (up to 1E4000, and of 1E30 radians), a power with a whole
+or fractional exponent, or a factorial.
 """
 
 import argparse
 import concurrent.futures
 import os
 import random
+import shlex
 import subprocess
 import sys
 import tempfile
@@ -110,6 +121,23 @@ class Generator:
             out.append(c)
         return "".join(out)
 
+    def argument(self):
+        r = self.rng
+        mantissa = "%s%d.%s" % (r.choice(["", "-"]), r.randint(0, 999),
+                                "".join(r.choice("0123456789") for _ in range(r.randint(0, 19))))
+        size = r.choice([0, 0, 0, 0, r.randint(-30, 30), r.randint(-4950, 4950)])
+        return mantissa if size == 0 else "%sE%d" % (mantissa, size)
+
+    def call(self):
+        r = self.rng
+        kind = r.randrange(10)
+        if kind < 7:
+            return "%s(%s)" % (r.choice(FUNCTIONS), self.argument())
+        if kind < 9:
+            exponent = r.choice([str(r.randint(-40, 40)), self.argument(), "%d.5" % r.randint(-9, 9)])
+            return "(%s)^(%s)" % (self.argument(), exponent)
+        return "%d!" % r.randint(0, 1800)
+
     def wellformed(self):
         while True:
             text = self.dress(self.sum())
@@ -154,7 +182,9 @@ def generate(args):
     per_set = max(1, args.lines // len(switch_sets))
     expressions = []
     for _ in range(per_set):
-        if args.kind == "all" and rng.random() < 0.3:
+        if args.kind == "calls":
+            expressions.append(gen.call())
+        elif args.kind == "all" and rng.random() < 0.3:
             expressions.append(gen.malformed())
         else:
             expressions.append(gen.wellformed())
@@ -189,13 +219,15 @@ def generate(args):
         len(runs) - len(switch_sets), args.dir))
 
 
-def run(binary, words, stdin_bytes, home):
-    env = {"PATH": "/usr/bin:/bin", "LANG": "C", "LC_ALL": "C", "HOME": home,
+def run(command, words, stdin_bytes, home):
+    env = {name: value for name, value in os.environ.items() if name.startswith("WINE")}
+    env.setdefault("WINEPREFIX", os.path.join(os.path.expanduser("~"), ".wine"))
+    env.update({"PATH": "/usr/bin:/bin", "LANG": "C", "LC_ALL": "C", "HOME": home,
            "XDG_CONFIG_HOME": home, "XDG_CONFIG_DIRS": home, "XDG_STATE_HOME": home,
            "CALCORIX_SEED": "12345", "CALCORIX_CONFIG": os.path.join(home, "none.cfg"),
-           "COLUMNS": "80", "LINES": "24"}
+           "COLUMNS": "80", "LINES": "24"})
     try:
-        done = subprocess.run([binary] + words, input=stdin_bytes, capture_output=True, env=env,
+        done = subprocess.run(shlex.split(command) + words, input=stdin_bytes, capture_output=True, env=env,
                               timeout=120)
         return done.stdout, done.stderr, done.returncode
     except subprocess.TimeoutExpired:
@@ -277,7 +309,7 @@ def main():
     g.add_argument("dir")
     g.add_argument("--lines", type=int, default=200000)
     g.add_argument("--seed", type=int, default=1)
-    g.add_argument("--kind", choices=["all", "wellformed"], default="all")
+    g.add_argument("--kind", choices=["all", "wellformed", "calls"], default="all")
     c = sub.add_parser("compare")
     c.add_argument("old")
     c.add_argument("new")
