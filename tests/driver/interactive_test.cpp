@@ -141,7 +141,7 @@ TEST_F(Interactive, CtrlCDiscardsTheLineAndTheSessionGoesOn) {
   ASSERT_TRUE(session.WaitFor("> "));
   session.Type("q\r");
   EXPECT_EQ(session.WaitForExit(), 0);
-  EXPECT_EQ(ReadFile(History()), "4*5\nq\n");
+  EXPECT_EQ(ReadFile(History()), "4*5\n");  // a quit line is not kept: Up, Enter would quit
 }
 
 TEST_F(Interactive, TheSessionEndsWithStatusZero) {
@@ -238,6 +238,10 @@ TEST_F(Interactive, HistoryIsKeptBetweenSessions) {
 TEST_F(Interactive, CtrlRFindsTypedTextInTheHistory) {
   PtySession& session = Start(Options());
   ASSERT_TRUE(session.WaitFor("> "));
+  // A first session has no history yet: nothing is found.
+  session.Type(std::string(kCtrlR) + "x");
+  ASSERT_TRUE(session.WaitFor("(brak)"));
+  ASSERT_TRUE(Compute(session, "\r", "0"));
   for (const char* line : {"6*7\r", "2^10\r", "sqrt(16)*3\r", "1+1\r"}) {
     session.Type(line);
     ASSERT_TRUE(session.WaitFor("> "));
@@ -265,7 +269,7 @@ TEST_F(Interactive, CtrlRFindsTypedTextInTheHistory) {
     ASSERT_TRUE(session.WaitFor("szukaj"));
     ASSERT_TRUE(Compute(session, "\r", c.value));
   }
-  EXPECT_EQ(session.Count("(brak)"), 2u);
+  EXPECT_EQ(session.Count("(brak)"), 3u);
   // Ctrl-G gives back the line the search began on.
   session.Type(std::string("5-1") + kCtrlR + "2^");
   ASSERT_TRUE(session.WaitFor("2^10"));
@@ -294,13 +298,17 @@ TEST_F(Interactive, AnUnusableHistoryGivesOneNoteAndAWorkingSession) {
   struct Case {
     const char* name;
     std::string stateHome;
+    std::string note;  // the path as the note shows it
   };
   const fs::path file = folder_ / "file";
   std::ofstream(file) << "not a folder";
   fs::create_directories(folder_ / "broken" / "calcorix" / "history");
   const Case cases[] = {
-      {"a file where the folder should be", file.string()},
-      {"a folder where the file should be", (folder_ / "broken").string()},
+      {"a file where the folder should be", file.string(), file.string() + "/calcorix/history"},
+      {"a folder where the file should be", (folder_ / "broken").string(),
+       (folder_ / "broken").string() + "/calcorix/history"},
+      {"escape sequences in the path", file.string() + "/\x1b]2;title\a",
+       file.string() + "/\\x1B]2;title\\x07/calcorix/history"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -316,6 +324,7 @@ TEST_F(Interactive, AnUnusableHistoryGivesOneNoteAndAWorkingSession) {
     session.Type(kCtrlD);
     EXPECT_EQ(session.WaitForExit(), 0);
     EXPECT_EQ(session.Count("Historia niedostępna: "), 1u);
+    EXPECT_EQ(session.Count("Historia niedostępna: " + c.note + "\r"), 1u);
   }
   EXPECT_TRUE(fs::is_directory(folder_ / "broken" / "calcorix" / "history"));
 }
@@ -353,6 +362,27 @@ TEST_F(Interactive, CalcorixAloneGetsTheSessionFromTheConfigurationFile) {
   ASSERT_TRUE(session.WaitFor("Wpisz wyrażenie, max. 255 znaków, q lub Ctrl+Z - wyjście.\r"));
   ASSERT_TRUE(session.WaitFor("> "));
   ASSERT_TRUE(Compute(session, "1+1\r", "2"));
+  session.Type(kCtrlD);
+  EXPECT_EQ(session.WaitForExit(), 0);
+}
+
+TEST_F(Interactive, AfterAResizeTheResultComesBelowTheLine) {
+  PtyOptions options = Options();
+  options.columns = 100;
+  PtySession& session = Start(options);
+  ASSERT_TRUE(session.WaitFor("> "));
+  std::string line = "1";
+  while (line.size() < 119)
+    line += "+1";
+  session.Type(line);
+  ASSERT_TRUE(session.WaitFor("+1+1"));
+  session.Resize(40, 24);
+  session.WaitFor("> ", 1);  // the line drawn anew for the new width; Enter only after the resize
+  session.Type("\r");
+  ASSERT_TRUE(session.WaitFor(Result("60")));
+  // Nothing moves up into the typed line: the result goes where the line ends.
+  const std::string afterTyping = session.Received().substr(session.Received().rfind("+1+1"));
+  EXPECT_EQ(afterTyping.find("\x1b[A"), std::string::npos);
   session.Type(kCtrlD);
   EXPECT_EQ(session.WaitForExit(), 0);
 }

@@ -1,0 +1,105 @@
+// What the editor reads, without the editor: the keys typed at the terminal, with the signals of a
+// program that waits for them, and the lines that typed text makes.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <optional>
+
+#include "base/text.hpp"
+#include "driver/line_editor.hpp"
+#include "platform/signals.hpp"
+
+namespace calcorix {
+namespace {
+
+class TerminalKeys final : public KeySource {
+ public:
+  explicit TerminalKeys(int inputFd) : inputFd_(inputFd) {
+    // Ctrl-C while a line is computed or saved does nothing; one noted before the editor began
+    // (while the history loaded) has been answered by that.
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    interruptSaved_ = sigaction(SIGINT, &ignore, &savedInterrupt_) == 0;
+    answerInterrupt_ = !interruptSaved_ || savedInterrupt_.sa_handler != SIG_IGN;
+    ForgetSignal(SIGINT);
+  }
+  ~TerminalKeys() override {
+    if (interruptSaved_) sigaction(SIGINT, &savedInterrupt_, nullptr);
+  }
+  TerminalKeys(const TerminalKeys&) = delete;
+  TerminalKeys& operator=(const TerminalKeys&) = delete;
+
+  void Listen(bool listening) override {
+    if (listening) {
+      scope_.emplace(answerInterrupt_);
+    } else {
+      scope_.reset();
+    }
+  }
+
+  EditorInput Next(const EditorView&) override {
+    for (;;) {
+      if (const std::optional<EditorInput> signal = NotedSignal()) return *signal;
+      if (!scope_->WaitForInput(inputFd_)) {
+        if (errno == EINTR) continue;
+        return {EditorInput::Kind::Failed};
+      }
+      char byte = 0;
+      const ssize_t n = ::read(inputFd_, &byte, 1);
+      if (n == 1) return {EditorInput::Kind::Byte, byte};
+      if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+      return {n == 0 ? EditorInput::Kind::End : EditorInput::Kind::Failed};
+    }
+  }
+
+  void Suspend() override { scope_->Suspend(); }
+
+ private:
+  // The first signal noted, as an input; each is forgotten as it is answered, except one that
+  // ends the program, which the caller ends by.
+  static std::optional<EditorInput> NotedSignal() {
+    using Kind = EditorInput::Kind;
+    for (int signal : {SIGTERM, SIGHUP, SIGQUIT}) {
+      if (SignalNoted(signal)) return EditorInput{Kind::Ending};
+    }
+    const std::pair<int, Kind> answered[] = {{SIGINT, Kind::Interrupt},
+                                             {SIGTSTP, Kind::Suspend},
+                                             {SIGCONT, Kind::Continue},
+                                             {SIGWINCH, Kind::Resize}};
+    for (const auto& [signal, kind] : answered) {
+      if (!SignalNoted(signal)) continue;
+      ForgetSignal(signal);
+      return EditorInput{kind};
+    }
+    return std::nullopt;
+  }
+
+  int inputFd_;
+  std::optional<SignalScope> scope_;
+  struct sigaction savedInterrupt_ {};
+  bool interruptSaved_ = false;
+  bool answerInterrupt_ = true;
+};
+
+}  // namespace
+
+std::vector<std::string> TypedLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    lines.emplace_back(text.substr(0, std::min(end, kMaxTextLength)));
+    if (end == text.size()) break;
+    const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crLf ? 2 : 1));
+  }
+  return lines;
+}
+
+std::unique_ptr<KeySource> OpenTerminalKeys(int inputFd) {
+  return std::make_unique<TerminalKeys>(inputFd);
+}
+
+}  // namespace calcorix
