@@ -189,6 +189,10 @@ bool EditLineEditor::Open() {
   el_set(el_, EL_PROMPT, &Prompt);
   el_set(el_, EL_GETCFN, &ReadCharacter);
   el_set(el_, EL_HIST, history, libeditHistory_);
+  // Inserting characters into a line that wraps leaves the rows after the insertion short on the
+  // screen; without the terminal's insert capabilities libedit writes the rest of the line instead.
+  for (const char* capability : {"im", "ic", "IC"})
+    el_set(el_, EL_SETTC, capability, "", static_cast<const char*>(nullptr));
   Bind();
   return true;
 }

@@ -16,6 +16,7 @@
 
 #include "cli_support.hpp"
 #include "pty_session.hpp"
+#include "terminal_screen.hpp"
 
 namespace calcorix::test {
 namespace {
@@ -40,6 +41,30 @@ std::string ReadFile(const fs::path& path) {
   std::ostringstream bytes;
   bytes << file.rdbuf();
   return bytes.str();
+}
+
+// The rows an xterm shows after `bytes`: `columns` wide, and `newColumns` wide from `resizedAt` on.
+std::vector<std::string> Screen(std::string_view bytes, int columns,
+                                std::size_t resizedAt = std::string::npos, int newColumns = 0) {
+  fuzz::TerminalScreen screen(columns, 24);
+  screen.Feed(bytes.substr(0, resizedAt));
+  if (resizedAt < bytes.size()) {
+    screen.Resize(newColumns);
+    screen.Feed(bytes.substr(resizedAt));
+  }
+  return screen.Rows();
+}
+
+// The typed line as the screen shows it: the `count` rows above the row that holds only `result`,
+// joined.
+std::string LineAbove(const std::vector<std::string>& rows, const std::string& result,
+                      std::size_t count) {
+  const auto found = std::find(rows.begin(), rows.end(), result);
+  if (found == rows.end() || found - rows.begin() < static_cast<std::ptrdiff_t>(count)) return {};
+  std::string line;
+  for (auto row = found - static_cast<std::ptrdiff_t>(count); row != found; ++row)
+    line += *row;
+  return line;
 }
 
 unsigned Mode(const fs::path& path) {
@@ -366,25 +391,45 @@ TEST_F(Interactive, CalcorixAloneGetsTheSessionFromTheConfigurationFile) {
   EXPECT_EQ(session.WaitForExit(), 0);
 }
 
-TEST_F(Interactive, AfterAResizeTheResultComesBelowTheLine) {
-  PtyOptions options = Options();
-  options.columns = 100;
-  PtySession& session = Start(options);
-  ASSERT_TRUE(session.WaitFor("> "));
-  std::string line = "1";
-  while (line.size() < 119)
-    line += "+1";
-  session.Type(line);
-  ASSERT_TRUE(session.WaitFor("+1+1"));
-  session.Resize(40, 24);
-  session.WaitFor("> ", 1);  // the line drawn anew for the new width; Enter only after the resize
-  session.Type("\r");
-  ASSERT_TRUE(session.WaitFor(Result("60")));
-  // Nothing moves up into the typed line: the result goes where the line ends.
-  const std::string afterTyping = session.Received().substr(session.Received().rfind("+1+1"));
-  EXPECT_EQ(afterTyping.find("\x1b[A"), std::string::npos);
-  session.Type(kCtrlD);
-  EXPECT_EQ(session.WaitForExit(), 0);
+// The line as it was typed stays on the screen above its result: after a resize, and after an
+// insertion that pushes the rows of a long line along.
+TEST_F(Interactive, TheScreenShowsTheLineAboveItsResult) {
+  std::string ones = "1";
+  while (ones.size() < 119)
+    ones += "+1";
+  std::string numbers = "1";  // no row of it looks like another
+  for (int n = 2; n <= 45; ++n)
+    numbers += "+" + std::to_string(n);
+  struct Case {
+    const char* name;
+    unsigned short columns, newColumns;
+    std::string keys, line, result;
+  };
+  const Case cases[] = {
+      {"resized from 100 to 40 columns", 100, 40, ones + "+2", ones + "+2", "62"},
+      {"inserted at the start", 20, 20, numbers + "\x01" + "7+7+7+7+7+7+7+7+7+7+",
+       "7+7+7+7+7+7+7+7+7+7+" + numbers, "1105"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PtyOptions options = Options();
+    options.columns = c.columns;
+    PtySession& session = Start(options);
+    ASSERT_TRUE(session.WaitFor("> "));
+    session.Type(c.keys);
+    ASSERT_TRUE(session.WaitFor(c.keys.substr(c.keys.size() - 2)));
+    session.WaitFor(std::string(1, c.keys.back()), 0.3);  // drawn to the end, as far as it goes
+    const std::size_t resizedAt = session.Received().size();
+    session.Resize(c.newColumns, 24);
+    session.WaitFor("> ", 1);  // drawn anew for the new width before Enter
+    ASSERT_TRUE(Compute(session, "\r", c.result));
+    const std::vector<std::string> rows =
+        Screen(session.Received(), c.columns, resizedAt, c.newColumns);
+    EXPECT_EQ(LineAbove(rows, c.result, (c.line.size() + 2 + c.newColumns - 1) / c.newColumns),
+              "> " + c.line);
+    session.Type(kCtrlD);
+    EXPECT_EQ(session.WaitForExit(), 0);
+  }
 }
 
 TEST_F(Interactive, ResizeSuspendAndSignalsLeaveTheLineWhole) {
