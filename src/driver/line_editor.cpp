@@ -50,24 +50,6 @@ bool EndingSignalNoted() {
   return PendingTerminationSignal() != 0;
 }
 
-// The text in the locale's characters, as libedit holds it; bytes that form none are dropped.
-std::wstring Widen(std::string_view text) {
-  std::wstring wide;
-  std::mbstate_t state{};
-  while (!text.empty()) {
-    wchar_t character = 0;
-    const std::size_t length = std::mbrtowc(&character, text.data(), text.size(), &state);
-    if (length == 0 || length > text.size()) {
-      state = {};
-      text.remove_prefix(1);
-      continue;
-    }
-    wide += character;
-    text.remove_prefix(length);
-  }
-  return wide;
-}
-
 class EditLineEditor final : public LineEditor {
  public:
   EditLineEditor(int inputFd, int outputFd) : inputFd_(inputFd), outputFd_(outputFd) {}
@@ -94,10 +76,12 @@ class EditLineEditor final : public LineEditor {
 
   // 1 with a character for libedit, 0 at the end of the input, -1 to end el_gets otherwise.
   int NextCharacter(wchar_t* character);
+  int Deliver(wchar_t* character, wchar_t key);
   EditorView View() const;
   void Write(std::string_view bytes) const { WriteAll(outputFd_, bytes, {EndingSignalNoted}); }
+  std::size_t RowsBelow() const;
   void Suspend();
-  void FinishResize();
+  void Resize();
   // Takes a key typed during the search; returns the key libedit is to see instead.
   wchar_t SearchKey(wchar_t key);
   void ShowLine(const std::wstring& text, std::size_t cursor);
@@ -116,8 +100,12 @@ class EditLineEditor final : public LineEditor {
   SessionHistory history_;
   std::unique_ptr<KeySource> keys_;
   Stop stop_ = Stop::None;
-  // After a resize: how far the cursor was from the end of the line, while libedit moves it there.
-  std::optional<int> resizedCursor_;
+  // What the characters handed to libedit leave it waiting for: the key after Ctrl-V, which it
+  // inserts as it is, or the rest of a key sequence. Only otherwise is a key of its own (Ctrl-E
+  // before "^C") taken as that key.
+  bool quoting_ = false;
+  bool afterEscape_ = false;
+  bool inSequence_ = false;
   std::deque<std::string> pending_;
   bool ended_ = false;
   std::optional<HistorySearch> search_;
@@ -244,7 +232,7 @@ bool EditLineEditor::ReadLine(std::string& line) {
     FlushConsole();
     stop_ = Stop::None;
     search_.reset();
-    resizedCursor_.reset();
+    quoting_ = afterEscape_ = inSequence_ = false;
     prompt_ = kPrompt;
     int count = 0;
     keys_->Listen(true);
@@ -304,7 +292,6 @@ EditorView EditLineEditor::View() const {
 int EditLineEditor::NextCharacter(wchar_t* character) {
   using Kind = EditorInput::Kind;
   if (stop_ == Stop::Interrupt) return -1;  // the cursor has gone to the end: "^C" follows the line
-  if (resizedCursor_) FinishResize();
   char bytes[MB_LEN_MAX];
   std::size_t count = 0;
   for (;;) {
@@ -313,16 +300,15 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
       case Kind::Byte:
         break;
       case Kind::Interrupt:
-      case Kind::Resize: {
-        // First the cursor goes to the end of the line, as drawn so far.
-        const LineInfoW* typed = el_wline(el_);
-        if (input.kind == Kind::Interrupt) stop_ = Stop::Interrupt;
-        if (input.kind == Kind::Resize) {
-          resizedCursor_ = static_cast<int>(typed->lastchar - typed->cursor);
-        }
-        *character = kMoveToEnd;
-        return 1;
-      }
+        stop_ = Stop::Interrupt;
+        // First the cursor goes to the end of the line, so that "^C" follows all of it; where
+        // libedit would not take Ctrl-E as a key, below the line instead.
+        if (!quoting_ && !afterEscape_ && !inSequence_) return Deliver(character, kMoveToEnd);
+        Write(std::string(RowsBelow() + 1, '\n'));
+        return -1;
+      case Kind::Resize:
+        Resize();
+        continue;
       case Kind::Suspend:
         Suspend();
         continue;
@@ -341,27 +327,51 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
     }
     bytes[count++] = input.byte;
     std::mbstate_t state{};
-    const std::size_t length = std::mbrtowc(character, bytes, count, &state);
+    wchar_t key = 0;
+    const std::size_t length = std::mbrtowc(&key, bytes, count, &state);
     if (length == static_cast<std::size_t>(-2) && count < sizeof bytes) continue;
     if (length > count) {
       count = 0;  // not a character of the locale: dropped, as libedit's own reader does
       continue;
     }
-    if (*character == kCtrlZ) {
+    if (key == kCtrlZ) {
       stop_ = Stop::CtrlZ;
       return -1;
     }
-    if (search_) {
-      *character = SearchKey(*character);
-    } else if (*character >= 0x20 && *character != 0x7f) {
+    if (search_) return Deliver(character, SearchKey(key));
+    if (key >= 0x20 && key != 0x7f) {
       const LineInfoW* typed = el_wline(el_);
       if (typed->lastchar - typed->buffer >= kLongestTypedLine) {
         count = 0;
         continue;
       }
     }
-    return 1;
+    return Deliver(character, key);
   }
+}
+
+int EditLineEditor::Deliver(wchar_t* character, wchar_t key) {
+  // Ctrl-V and Ctrl-@ (libedit binds both to its quoted insert); Escape and Ctrl-X begin sequences.
+  constexpr wchar_t kQuote = 0x16, kNul = 0, kEscape = 0x1b, kCtrlX = 0x18;
+  if (quoting_) {
+    quoting_ = false;
+  } else if (inSequence_) {
+    inSequence_ = key < 0x40 || key > 0x7e;  // parameters, until the final character
+  } else if (afterEscape_) {
+    afterEscape_ = false;
+    inSequence_ = key == L'[' || key == L'O';
+  } else {
+    afterEscape_ = key == kEscape || key == kCtrlX;
+    quoting_ = key == kQuote || key == kNul;
+  }
+  *character = key;
+  return 1;
+}
+
+std::size_t EditLineEditor::RowsBelow() const {
+  int columns = 80;
+  el_get(el_, EL_GETTC, "co", &columns);
+  return RowsAfterCursor(View(), static_cast<std::size_t>(std::max(columns, 1)));
 }
 
 void EditLineEditor::Suspend() {
@@ -374,19 +384,16 @@ void EditLineEditor::Suspend() {
   el_set(el_, EL_REFRESH);
 }
 
-void EditLineEditor::FinishResize() {
-  // The cursor is at the end of the line as drawn for the old width, on its last row. From the
-  // start of that row the line is drawn anew for the new width, so that what follows (the result)
-  // comes below it whatever the terminal made of the rows above.
-  const int back = *resizedCursor_;
-  resizedCursor_.reset();
+void EditLineEditor::Resize() {
+  // Down to the start of the line's last row as drawn for the old width; from there the line is
+  // drawn anew for the new width, so that what follows (the result) comes below it whatever the
+  // terminal made of the rows above.
   char* clearToLineEnd = nullptr;
-  Write("\r");
+  Write(std::string(RowsBelow(), '\n') + "\r");
   if (el_get(el_, EL_GETTC, "ce", &clearToLineEnd) == 0 && clearToLineEnd != nullptr) {
     Write(clearToLineEnd);
   }
   el_resize(el_);
-  el_cursor(el_, -back);
   el_set(el_, EL_REFRESH);
 }
 

@@ -56,6 +56,14 @@ struct EditorView {
   std::size_t cursor = 0;
 };
 
+// The text in the locale's characters, as libedit holds it; bytes that form none are dropped.
+std::wstring Widen(std::string_view text);
+
+// How many rows of a `columns` wide terminal the prompt and the line take after the cursor's row,
+// as libedit draws them: a control character as ^X, a tab to the next multiple of 8, a wide
+// character on one row, a character that cannot be shown as \U+XXXX.
+std::size_t RowsAfterCursor(const EditorView& shown, std::size_t columns);
+
 // Where the editor's keys come from: the terminal and the process's signals, or a test's script.
 class KeySource {
  public:

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cwchar>
+#include <cwctype>
 #include <optional>
 
 #include "base/text.hpp"
@@ -96,6 +98,65 @@ std::vector<std::string> TypedLines(std::string_view text) {
     text.remove_prefix(end + (crLf ? 2 : 1));
   }
   return lines;
+}
+
+// The text in the locale's characters, as libedit holds it; bytes that form none are dropped.
+std::wstring Widen(std::string_view text) {
+  std::wstring wide;
+  std::mbstate_t state{};
+  while (!text.empty()) {
+    wchar_t character = 0;
+    const std::size_t length = std::mbrtowc(&character, text.data(), text.size(), &state);
+    if (length == 0 || length > text.size()) {
+      state = {};
+      text.remove_prefix(1);
+      continue;
+    }
+    wide += character;
+    text.remove_prefix(length);
+  }
+  return wide;
+}
+
+std::size_t RowsAfterCursor(const EditorView& shown, std::size_t columns) {
+  columns = std::max<std::size_t>(columns, 1);
+  std::size_t row = 0, column = 0;
+  const auto put = [&](std::size_t width) {
+    if (column + width > columns) {
+      ++row;
+      column = 0;
+    }
+    column += width;
+    if (column >= columns) {
+      ++row;
+      column = 0;
+    }
+  };
+  const auto add = [&](wchar_t c) {
+    if (c == L'\t') {
+      do {
+        put(1);
+      } while (column % 8 != 0);
+    } else if (c == L'\n') {
+      ++row;
+      column = 0;
+    } else if (c < 0x20 || c == 0x7f) {
+      put(2);
+    } else if (std::iswprint(static_cast<wint_t>(c))) {
+      put(static_cast<std::size_t>(std::max(::wcwidth(c), 0)));
+    } else {
+      put(c > 0xffff ? 8 : 7);
+    }
+  };
+  for (const wchar_t c : Widen(shown.prompt))
+    add(c);
+  std::size_t cursorRow = row;
+  for (std::size_t i = 0; i < shown.line.size(); ++i) {
+    if (i == shown.cursor) cursorRow = row;
+    add(shown.line[i]);
+  }
+  if (shown.cursor >= shown.line.size()) cursorRow = row;
+  return row - cursorRow;
 }
 
 std::unique_ptr<KeySource> OpenTerminalKeys(int inputFd) {

@@ -432,6 +432,18 @@ TEST_F(Interactive, TheScreenShowsTheLineAboveItsResult) {
   }
 }
 
+TEST_F(Interactive, AResizeWhileCtrlVWaitsTypesNothing) {
+  PtySession& session = Start(Options());
+  ASSERT_TRUE(session.WaitFor("> "));
+  session.Type(std::string("1+2") + kCtrlV);
+  ASSERT_TRUE(session.WaitForQuotedKey());
+  session.Resize(60, 24);
+  session.WaitFor("1+2", 1);                   // drawn anew
+  ASSERT_TRUE(Compute(session, "+4\r", "7"));  // the "+" after Ctrl-V, as it is
+  session.Type(kCtrlD);
+  EXPECT_EQ(session.WaitForExit(), 0);
+}
+
 TEST_F(Interactive, ResizeSuspendAndSignalsLeaveTheLineWhole) {
   PtyOptions options = Options();
   options.columns = 20;
