@@ -189,8 +189,10 @@ void EditLineEditor::Start(SessionHistory history, std::unique_ptr<KeySource> ke
   history_ = std::move(history);
   keys_ = std::move(keys);
   HistEvent event;
-  for (const std::string& entry : history_.Entries())
-    ::history(libeditHistory_, &event, H_ENTER, entry.c_str());
+  for (const std::string& entry : history_.Entries()) {
+    // Recalled, a line that is no text of characters would make libedit abort.
+    if (FormsOnlyCharacters(entry)) ::history(libeditHistory_, &event, H_ENTER, entry.c_str());
+  }
 }
 
 void EditLineEditor::Bind() {
@@ -330,8 +332,8 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
     wchar_t key = 0;
     const std::size_t length = std::mbrtowc(&key, bytes, count, &state);
     if (length == static_cast<std::size_t>(-2) && count < sizeof bytes) continue;
-    if (length > count) {
-      count = 0;  // not a character of the locale: dropped, as libedit's own reader does
+    if (length > count || !IsUnicodeCharacter(key)) {
+      count = 0;  // not a character: dropped, as libedit's own reader drops what the locale lacks
       continue;
     }
     if (key == kCtrlZ) {

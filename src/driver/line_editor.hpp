@@ -56,8 +56,17 @@ struct EditorView {
   std::size_t cursor = 0;
 };
 
+// A character of Unicode. The C library also decodes five- and six-byte sequences, and values past
+// U+10FFFF, which libedit cannot encode again: it aborts on them.
+inline bool IsUnicodeCharacter(wchar_t c) {
+  return c >= 0 && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
 // The text in the locale's characters, as libedit holds it; bytes that form none are dropped.
 std::wstring Widen(std::string_view text);
+
+// True when the bytes of `text` form characters of Unicode only (see IsUnicodeCharacter).
+bool FormsOnlyCharacters(std::string_view text);
 
 // How many rows of a `columns` wide terminal the prompt and the line take after the cursor's row,
 // as libedit draws them: a control character as ^X, a tab to the next multiple of 8, a wide

@@ -107,7 +107,7 @@ std::wstring Widen(std::string_view text) {
   while (!text.empty()) {
     wchar_t character = 0;
     const std::size_t length = std::mbrtowc(&character, text.data(), text.size(), &state);
-    if (length == 0 || length > text.size()) {
+    if (length == 0 || length > text.size() || !IsUnicodeCharacter(character)) {
       state = {};
       text.remove_prefix(1);
       continue;
@@ -116,6 +116,17 @@ std::wstring Widen(std::string_view text) {
     text.remove_prefix(length);
   }
   return wide;
+}
+
+bool FormsOnlyCharacters(std::string_view text) {
+  std::mbstate_t state{};
+  while (!text.empty()) {
+    wchar_t character = 0;
+    const std::size_t length = std::mbrtowc(&character, text.data(), text.size(), &state);
+    if (length == 0 || length > text.size() || !IsUnicodeCharacter(character)) return false;
+    text.remove_prefix(length);
+  }
+  return true;
 }
 
 std::size_t RowsAfterCursor(const EditorView& shown, std::size_t columns) {

@@ -432,6 +432,19 @@ TEST_F(Interactive, TheScreenShowsTheLineAboveItsResult) {
   }
 }
 
+// The C library decodes five- and six-byte sequences that libedit cannot encode again.
+TEST_F(Interactive, BytesThatFormNoCharacterAreDropped) {
+  const std::string noCharacter = "\xfd\xb6\xb6\xb6\xb6\xb6";
+  fs::create_directories(History().parent_path());
+  std::ofstream(History(), std::ios::binary) << "2*" + noCharacter + "\n3*3\n";
+  PtySession& session = Start(Options());
+  ASSERT_TRUE(session.WaitFor("> "));
+  ASSERT_TRUE(Compute(session, "1+1" + noCharacter + "\r", "2"));
+  ASSERT_TRUE(Compute(session, std::string(kUp) + kUp + kUp + "\r", "9"));
+  session.Type(kCtrlD);
+  EXPECT_EQ(session.WaitForExit(), 0);
+}
+
 TEST_F(Interactive, AResizeWhileCtrlVWaitsTypesNothing) {
   PtySession& session = Start(Options());
   ASSERT_TRUE(session.WaitFor("> "));
