@@ -18,9 +18,11 @@
 #include <pty.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <cstddef>
 #include <cstdint>
@@ -41,6 +43,7 @@ namespace {
 constexpr int kRows = 48;
 int master = -1;
 int slave = -1;
+termios pristine{};  // the terminal's settings before any input, given back before each
 std::vector<std::string> fullHistory;
 
 int Columns(std::uint8_t byte) {
@@ -79,7 +82,9 @@ void Drain(TerminalScreen& screen) {
   std::string bytes;
   while (!std::string_view(bytes).ends_with(kMark)) {
     pollfd ready{master, POLLIN, 0};
-    if (::poll(&ready, 1, 5000) <= 0) Fail("the terminal's output did not arrive", bytes);
+    const int polled = ::poll(&ready, 1, 5000);
+    if (polled < 0 && errno == EINTR) continue;  // libFuzzer's timer
+    if (polled <= 0) Fail("the terminal's output did not arrive", bytes);
     char block[1 << 16];
     const ssize_t n = ::read(master, block, sizeof block);
     if (n > 0) bytes.append(block, static_cast<std::size_t>(n));
@@ -178,6 +183,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   ::setenv("TERM", "xterm", 1);
   if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) Fail("openpty", "");
   ::fcntl(master, F_SETFL, O_NONBLOCK);
+  ::tcgetattr(slave, &pristine);
   ::fcntl(master, F_SETFD, FD_CLOEXEC);
   ::fcntl(slave, F_SETFD, FD_CLOEXEC);
   // Lines as a user's history holds them: expressions, comments, repeats in other case.
@@ -196,6 +202,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 1) return -1;
   const int columns = Columns(data[0] >> 1);
   const std::string_view keys(reinterpret_cast<const char*>(data + 1), size - 1);
+  ::tcsetattr(slave, TCSANOW, &pristine);
   SetColumns(columns);
   TerminalScreen screen(columns, kRows);
   Drain(screen);  // what the previous input left

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -59,7 +60,8 @@ struct EditorView {
 // A character of Unicode. The C library also decodes five- and six-byte sequences, and values past
 // U+10FFFF, which libedit cannot encode again: it aborts on them.
 inline bool IsUnicodeCharacter(wchar_t c) {
-  return c >= 0 && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+  const auto code = static_cast<std::uint32_t>(c);
+  return code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
 }
 
 // The text in the locale's characters, as libedit holds it; bytes that form none are dropped.

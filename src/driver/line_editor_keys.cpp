@@ -1,5 +1,6 @@
-// What the editor reads, without the editor: the keys typed at the terminal, with the signals of a
-// program that waits for them, and the lines that typed text makes.
+// What the editor reads and shows, without the editor: the keys typed at the terminal, with the
+// signals of a program that waits for them; the lines that typed text makes; the characters of a
+// text, and the rows that libedit draws them on.
 
 #include <unistd.h>
 
