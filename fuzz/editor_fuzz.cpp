@@ -153,7 +153,11 @@ class ScriptedKeys final : public KeySource {
     // A line end typed literally (Ctrl-V) is drawn by libedit as the start of a new row, and it
     // loses count of its rows: from then on the screen is not compared.
     lineEndShown_ = lineEndShown_ || shown.line.find_first_of(L"\r\n") != std::wstring_view::npos;
-    if (lineEndShown_ || !PrintableAscii(shown.prompt, shown.line)) return;
+    // When the search's prompt and line take more than a row, and the search ends with a shorter
+    // prompt, libedit leaves the end of the old last row on the screen, below the line.
+    searchWrapped_ = searchWrapped_ ||
+                     (shown.prompt != "> " && shown.prompt.size() + shown.line.size() >= columns);
+    if (lineEndShown_ || searchWrapped_ || !PrintableAscii(shown.prompt, shown.line)) return;
     const std::string text =
         std::string(shown.prompt) + std::string(shown.line.begin(), shown.line.end());
     std::string why;
@@ -167,6 +171,7 @@ class ScriptedKeys final : public KeySource {
   std::string_view keys_;
   TerminalScreen& screen_;
   bool lineEndShown_ = false;
+  bool searchWrapped_ = false;
 };
 
 }  // namespace
