@@ -9,6 +9,7 @@
 #include "arith/checked.hpp"
 #include "calcorix/calculator.hpp"
 #include "driver/graph_run.hpp"
+#include "driver/history_file.hpp"
 #include "driver/line_editor.hpp"
 #include "driver/loop_passes.hpp"
 #include "driver/texts.hpp"
@@ -72,15 +73,11 @@ bool IsComment(const std::string& line) {
   return !line.empty() && (line[0] == '#' || line[0] == '%' || line[0] == ';');
 }
 
-bool IsQuit(const std::string& line) {
-  return !line.empty() && (line[0] == 'q' || line[0] == 'Q');
-}
-
 // One line of standard input, typed or piped; false for the quit line.
 bool HandleInputLine(const std::string& line, Calculator& calculator, LineSink& sink) {
   if (IsComment(line)) {
     WriteRawLine(line);
-  } else if (IsQuit(line)) {
+  } else if (IsQuitLine(line)) {
     return false;
   } else {
     calculator.Evaluate(line, sink);

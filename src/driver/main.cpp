@@ -26,8 +26,10 @@ int main(int argc, char** argv) {
   }
   try {
     FlushConsole();
-  } catch (const ProgramEnd& failedWrite) {
-    return failedWrite.status;
+  } catch (const ProgramEnd& lastWrite) {
+    // A failed write ends with status 1; a signal that cut the writing short ends by that signal.
+    if (lastWrite.signal == 0) return lastWrite.status;
+    end = lastWrite;
   }
   if (end.signal != 0) RaiseWithDefaultAction(end.signal);
   return end.status;

@@ -9,7 +9,10 @@
 // follows the style.
 //
 // Standard output is buffered; a failed write ends the program with status 1 (EndProgram),
-// quietly. Diagnostics go to standard error a line at a time, unbuffered, and never end anything.
+// quietly. A write that waits for a reader (a full pipe) gives up when a signal that ends the
+// program is noted: the whole lines that the reader can take at once go out, and the program ends
+// by that signal (EndBySignal). Diagnostics go to standard error a line at a time, unbuffered, and
+// never end anything.
 
 namespace calcorix {
 
@@ -40,14 +43,16 @@ void WriteLine(std::string_view text);
 // One line of bytes exactly as given (echoed input), then the line end.
 void WriteRawLine(std::string_view bytes);
 
-// Writes out whatever is buffered. Called before the program waits for input and at its end.
+// Writes out whatever is buffered. Called before the program waits for input and at its end. A
+// terminating signal noted by then ends the program (EndBySignal) once the lines are out.
 void FlushConsole();
 
 // Binds the diagnostics to a descriptor (the driver binds standard error).
 void BindDiagnostics(int fileDescriptor, TextStyle style);
 
-// One line of the program's own text on the diagnostics stream, at once. A failed write is
-// ignored: a note about something else must not end the program.
+// One line of the program's own text on the diagnostics stream, at once, as plain text: control
+// characters are written as \xHH. A failed write is ignored: a note about something else must not
+// end the program.
 void WriteDiagnostic(std::string_view text);
 
 }  // namespace calcorix

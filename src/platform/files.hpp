@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-// Opening a file that the user did not hand over explicitly (the configuration file), safely.
+// Opening a file that the user did not hand over explicitly (the configuration file, the history),
+// safely; and writing all of a text to a descriptor.
 
 namespace calcorix {
 
@@ -30,10 +32,30 @@ class FileDescriptor {
 };
 
 // The file at `path` opened for reading, only when it is a regular file; otherwise nothing (a
-// missing file, no read access, a directory, a FIFO, a device, a terminal, a name with a NUL).
-// The path is examined before anything is opened, so that no device acts on being opened and no
-// terminal can become the controlling terminal; then the open descriptor is confirmed to be that
-// same regular file. Opened without blocking and closed on exec.
+// missing file, no read access, a directory, a FIFO, a device, a terminal, a name with a NUL), and
+// errno is ENOENT exactly when nothing is there. The path is examined before anything is opened,
+// so that no device acts on being opened and no terminal can become the controlling terminal; then
+// the open descriptor is confirmed to be that same regular file. Opened without blocking and
+// closed on exec.
 FileDescriptor OpenRegularFile(const std::string& path);
+
+struct WriteRules {
+  // Asked before every write and after every interrupted wait. Once it returns true, nothing more
+  // waits: only what the descriptor takes at once is written, in whole lines.
+  bool (*hurry)() = nullptr;
+  // Writes in pieces of at most PIPE_BUF bytes that end at a line end. A pipe takes such a piece
+  // whole or not at all, so it never holds part of a line that a later write would have to finish.
+  bool wholeLines = false;
+};
+
+enum class WriteEnd {
+  Written,  // every byte
+  Failed,   // the descriptor refused (closed pipe, full disk, bad descriptor): errno says why
+  Cut,      // stopped in a hurry, because the descriptor would have made the writer wait
+};
+
+// Writes all of `bytes`: a write that is interrupted is tried again, and a non-blocking descriptor
+// that is full is waited for (poll), as a blocking one would be.
+WriteEnd WriteAll(int fd, std::string_view bytes, WriteRules rules = {});
 
 }  // namespace calcorix

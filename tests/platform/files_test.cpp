@@ -2,12 +2,15 @@
 
 #include "platform/files.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "support/temp_folder.hpp"
 
@@ -44,6 +47,27 @@ TEST(OpenRegularFile, OpensOnlyARegularFile) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(OpenRegularFile(c.path).IsOpen(), c.opens) << c.path;
+}
+
+// Someone made standard output non-blocking, and its reader is slow: every byte still arrives.
+TEST(WriteAll, WaitsWhileANonBlockingPipeIsFull) {
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  ::fcntl(fds[1], F_SETFL, O_NONBLOCK);
+  const std::string bytes(1 << 20, 'x');
+  std::size_t received = 0;
+  std::thread reader([&] {
+    char block[1 << 16];
+    for (ssize_t n; (n = ::read(fds[0], block, sizeof block)) > 0;) {
+      received += static_cast<std::size_t>(n);
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  });
+  EXPECT_EQ(WriteAll(fds[1], bytes), WriteEnd::Written);
+  ::close(fds[1]);
+  reader.join();
+  ::close(fds[0]);
+  EXPECT_EQ(received, bytes.size());
 }
 
 }  // namespace
