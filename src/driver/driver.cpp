@@ -1,7 +1,5 @@
 #include "driver/driver.hpp"
 
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -111,9 +109,7 @@ void RunStandardInput(Calculator& calculator, LineSink& sink) {
 
 // Standard input that the user evidently meant the program to read: a pipe or a file.
 bool InputIsPipeOrFile() {
-  struct stat status {};
-  return ::fstat(kStandardInput, &status) == 0 &&
-         (S_ISFIFO(status.st_mode) || S_ISREG(status.st_mode));
+  return KindOf(kStandardInput) != StreamKind::Other;
 }
 
 // Notes for a user at a terminal; nothing at all when standard error is no terminal.

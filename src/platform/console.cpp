@@ -1,12 +1,11 @@
 #include "platform/console.hpp"
 
-#include <sys/stat.h>
-
 #include "platform/cp852.hpp"
 #include "platform/files.hpp"
 #include "platform/locale.hpp"
 #include "platform/program_end.hpp"
 #include "platform/signals.hpp"
+#include "platform/streams.hpp"
 #include "platform/system.hpp"
 
 namespace calcorix {
@@ -49,11 +48,6 @@ bool EndingSignalNoted() {
   return PendingTerminationSignal() != 0;
 }
 
-bool IsPipe(int fileDescriptor) {
-  struct stat status {};
-  return ::fstat(fileDescriptor, &status) == 0 && S_ISFIFO(status.st_mode);
-}
-
 // One line of plain text: a control character (a line end, an escape sequence from a path or a
 // word the user gave) is written as \xHH, never sent to a terminal as it is.
 std::string Printable(std::string_view text) {
@@ -87,8 +81,12 @@ TextStyle StyleFor(TextMode mode, int fileDescriptor) {
 void BindConsole(int fileDescriptor, TextStyle style) {
   boundDescriptor = fileDescriptor;
   boundStyle = style;
-  boundToPipe = IsPipe(fileDescriptor);
+  boundToPipe = KindOf(fileDescriptor) == StreamKind::Pipe;
   buffer.reserve(kFlushThreshold + 4096);
+}
+
+TextEncoding OutputEncoding() {
+  return boundStyle.encoding;
 }
 
 void CaptureConsole(std::string* sink) {
@@ -112,7 +110,8 @@ void WriteRawLine(std::string_view bytes) {
 void FlushConsole() {
   // The buffer holds whole lines; written to a pipe in whole lines, they stay whole when a signal
   // cuts the writing short.
-  const WriteEnd end = WriteAll(boundDescriptor, buffer, {EndingSignalNoted, boundToPipe});
+  const WriteEnd end =
+      WriteText(boundDescriptor, buffer, boundStyle.encoding, {EndingSignalNoted, boundToPipe});
   buffer.clear();
   // Closed pipe, full disk, bad descriptor: nothing more can reach the user.
   if (end == WriteEnd::Failed) EndProgram(1);
@@ -129,7 +128,7 @@ void WriteDiagnostic(std::string_view text) {
   std::string line;
   AppendText(Printable(text), diagnosticsStyle, line);
   AppendLineEnd(diagnosticsStyle, line);
-  WriteAll(diagnosticsDescriptor, line, {EndingSignalNoted});
+  WriteText(diagnosticsDescriptor, line, diagnosticsStyle.encoding, {EndingSignalNoted});
 }
 
 }  // namespace calcorix

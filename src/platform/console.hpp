@@ -8,6 +8,9 @@
 // terminal, or when the user asks for it). Echoed input goes out byte for byte; only its line end
 // follows the style.
 //
+// At a Windows console the texts go out as characters, decoded from the stream's bytes
+// (WriteText); pipes and files get the bytes.
+//
 // Standard output is buffered; a failed write ends the program with status 1 (EndProgram),
 // quietly. A write that waits for a reader (a full pipe) gives up when a signal that ends the
 // program is noted: the whole lines that the reader can take at once go out, and the program ends
@@ -32,6 +35,9 @@ TextStyle StyleFor(TextMode mode, int fileDescriptor);
 
 // Binds the output stream to an open file descriptor (the driver binds standard output).
 void BindConsole(int fileDescriptor, TextStyle style);
+
+// The encoding of the bound output stream's texts.
+TextEncoding OutputEncoding();
 
 // Tests: everything written from now on is appended to *sink (nullptr ends the capture).
 // Captured text is always code page 852 with CR LF, as a pipe receives it by default.

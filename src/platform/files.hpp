@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Opening a file that the user did not hand over explicitly (the configuration file, the history),
-// safely; and writing all of a text to a descriptor.
+// safely; reading what a descriptor has, and writing all of a text to one.
 
 namespace calcorix {
 
@@ -36,8 +36,30 @@ class FileDescriptor {
 // errno is ENOENT exactly when nothing is there. The path is examined before anything is opened,
 // so that no device acts on being opened and no terminal can become the controlling terminal; then
 // the open descriptor is confirmed to be that same regular file. Opened without blocking and
-// closed on exec.
+// closed on exec. On Windows the path is UTF-8, "\" and "/" both separate, and a device name (CON,
+// NUL, COM1, \\.\...) is no file.
 FileDescriptor OpenRegularFile(const std::string& path);
+
+enum class ReadEnd {
+  Read,         // `count` bytes
+  End,          // the end of the data
+  Failed,       // the descriptor refused (a directory, a closed descriptor): errno says why
+  Interrupted,  // a signal that ends the program was noted while the read waited
+};
+
+struct ReadResult {
+  ReadEnd end = ReadEnd::End;
+  std::size_t count = 0;
+};
+
+// Reads what the descriptor has, at most `size` bytes, waiting for at least one. A read that a
+// signal interrupts is tried again unless the signal ends the program, and a non-blocking
+// descriptor is waited for (poll), as a blocking one would be.
+//
+// At a Windows console the console's own line input is read (ReadConsoleW: its editing, its
+// history on the arrows and F7), after a prompt on the console; the typed characters come as bytes
+// of the output's encoding (OutputEncoding), so that an echoed comment reads as it was typed.
+ReadResult ReadInput(int fd, char* buffer, std::size_t size);
 
 struct WriteRules {
   // Asked before every write and after every interrupted wait. Once it returns true, nothing more
@@ -55,7 +77,9 @@ enum class WriteEnd {
 };
 
 // Writes all of `bytes`: a write that is interrupted is tried again, and a non-blocking descriptor
-// that is full is waited for (poll), as a blocking one would be.
+// that is full is waited for (poll), as a blocking one would be. On Windows a pipe cannot be asked
+// whether it takes bytes without waiting: there the rules are not needed, since a Ctrl-C reaches
+// the reader on the same console, and everything is written.
 WriteEnd WriteAll(int fd, std::string_view bytes, WriteRules rules = {});
 
 }  // namespace calcorix

@@ -10,11 +10,17 @@
 // that waits for its reader gives up on it. The whole lines it has are written, and then the
 // program ends by the same signal with its default action, so that its parent sees the usual
 // status. A signal that was ignored when the program started stays ignored, as the caller wanted.
+//
+// On Windows the console's events take their place: Ctrl-C is noted as SIGINT, Ctrl-Break as
+// SIGBREAK, and closing the console window, logging off or shutting down as SIGTERM; the program
+// then ends as a console program that Ctrl-C ended does (status STATUS_CONTROL_C_EXIT).
 
 namespace calcorix {
 
 // From now on SIGINT, SIGTERM and SIGHUP are noted instead of ending the program at once, unless
 // they are ignored. Reads and writes that wait are interrupted by them (no automatic restart).
+// Windows: the console's events are noted (SetConsoleCtrlHandler); a Ctrl-C that the parent
+// disabled stays disabled.
 void NoteTerminationSignals();
 
 // The noted signal that ends the program (SIGINT, SIGTERM, SIGHUP, or SIGQUIT at the prompt), or 0.
@@ -31,9 +37,10 @@ bool SignalNoted(int signal);
 void ForgetSignal(int signal);
 
 // Restores the default action of `signal` and raises it; when that does not end the process, it
-// ends with status 128 + signal.
+// ends with status 128 + signal. Windows: ends the process with status STATUS_CONTROL_C_EXIT.
 [[noreturn]] void RaiseWithDefaultAction(int signal);
 
+#ifndef _WIN32
 // The signals of a program that waits for keys at a terminal (SIGINT, SIGWINCH, SIGTSTP, SIGCONT,
 // SIGTERM, SIGHUP, SIGQUIT), noted while the scope lives. They are blocked except while
 // WaitForInput waits, so that no reaction interrupts the code between two waits and none slips
@@ -58,5 +65,6 @@ class SignalScope {
   sigset_t waitMask_{};
   struct sigaction saved_[std::size(kSignals)]{};
 };
+#endif
 
 }  // namespace calcorix

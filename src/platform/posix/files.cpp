@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+#include "platform/signals.hpp"
+
 namespace calcorix {
 namespace {
 
@@ -64,6 +66,25 @@ FileDescriptor OpenRegularFile(const std::string& path) {
     return {};
   }
   return file;
+}
+
+ReadResult ReadInput(int fd, char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, size);
+    if (n > 0) return {ReadEnd::Read, static_cast<std::size_t>(n)};
+    if (n == 0) return {ReadEnd::End};
+    if (errno == EINTR) {
+      // A signal that ends the program ends the waiting too; the caller looks at it next.
+      if (PendingTerminationSignal() != 0) return {ReadEnd::Interrupted};
+      continue;
+    }
+    if (errno != EAGAIN && errno != EWOULDBLOCK) return {ReadEnd::Failed};
+    // A descriptor someone made non-blocking: wait for data as a blocking one would.
+    pollfd wanted{fd, POLLIN, 0};
+    if (::poll(&wanted, 1, -1) < 0 && PendingTerminationSignal() != 0) {
+      return {ReadEnd::Interrupted};
+    }
+  }
 }
 
 WriteEnd WriteAll(int fd, std::string_view bytes, WriteRules rules) {
