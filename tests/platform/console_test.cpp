@@ -1,9 +1,11 @@
 #include "platform/console.hpp"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <pthread.h>
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <chrono>
@@ -39,6 +41,9 @@ TEST(Console, RawLinesAreWrittenByteForByte) {
   EXPECT_EQ(captured, std::string("#\x88\xFF\x01 x\r\n", 8));
 }
 
+// Not on Windows: non-blocking pipes and signals to a thread are POSIX; what the notes look like
+// is the same shared code there.
+#ifndef _WIN32
 // What a pipe holds, without waiting for more.
 std::string Drain(int fd) {
   ::fcntl(fd, F_SETFL, O_NONBLOCK);
@@ -106,6 +111,7 @@ TEST(Console, AWriteThatWaitsEndsByTheSignalNotedMeanwhile) {
   for (const int number : {SIGTERM, SIGHUP, SIGINT})
     ::signal(number, SIG_DFL);
 }
+#endif
 
 TEST(Cp852, UnmappedAndMalformedBecomeQuestionMarks) {
   std::string out;

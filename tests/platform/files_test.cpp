@@ -6,7 +6,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -17,6 +21,36 @@
 namespace calcorix::test {
 namespace {
 
+#ifdef _WIN32
+// A device name is no file, wherever it stands, and "/" separates as "\\" does.
+TEST(OpenRegularFile, OpensOnlyAFileOnADisk) {
+  const TempFolder temp;
+  const std::string file = temp.Write("file", "-tD\n");
+  std::filesystem::create_directory(temp.Root() / "dir");
+  const struct {
+    std::string path;
+    bool opens;
+  } cases[] = {
+      {file, true},
+      {temp.Root().generic_string() + "/file", true},
+      {temp.Path("missing"), false},
+      {temp.Path("dir"), false},
+      {"NUL", false},
+      {"CON", false},
+      {"\\\\.\\NUL", false},
+      {"\\\\?\\pipe\\calcorix", false},
+      {"", false},
+      {file + std::string("\0x", 2), false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(OpenRegularFile(c.path).IsOpen(), c.opens) << c.path;
+  const FileDescriptor opened = OpenRegularFile(file);
+  char bytes[8] = {};
+  EXPECT_EQ(::_read(opened.Get(), bytes, sizeof bytes), 4);
+  EXPECT_FALSE(OpenRegularFile(temp.Path("missing")).IsOpen());
+  EXPECT_EQ(errno, ENOENT);  // nothing there, unlike the names that lead to no file
+}
+#else
 TEST(OpenRegularFile, OpensOnlyARegularFile) {
   const TempFolder temp;
   const std::filesystem::path& folder = temp.Root();
@@ -69,6 +103,7 @@ TEST(WriteAll, WaitsWhileANonBlockingPipeIsFull) {
   ::close(fds[0]);
   EXPECT_EQ(received, bytes.size());
 }
+#endif
 
 }  // namespace
 }  // namespace calcorix::test
