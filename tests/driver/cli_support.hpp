@@ -18,6 +18,12 @@
 
 namespace calcorix::test {
 
+#ifdef _WIN32
+inline constexpr const char* kProgramFileName = "calcorix.exe";
+#else
+inline constexpr const char* kProgramFileName = "calcorix";
+#endif
+
 class Installed {
  public:
   explicit Installed(const std::optional<std::string>& config) {
@@ -27,31 +33,19 @@ class Installed {
               ("calcorix-cli-" + std::to_string(::getpid()) + "-" + info->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
-#ifdef _WIN32
-    binary_ = folder_ / "calcorix.exe";
-#else
-    binary_ = folder_ / "calcorix";
-#endif
+    binary_ = folder_ / kProgramFileName;
     fs::copy_file(CALCORIX_BINARY, binary_);
     if (config) std::ofstream(ConfigPath(), std::ios::binary) << *config;
   }
-  ~Installed() {
-    std::filesystem::remove_all(folder_);
-  }
+  ~Installed() { std::filesystem::remove_all(folder_); }
   Installed(const Installed&) = delete;
   Installed& operator=(const Installed&) = delete;
 
   // Where the program looks for its configuration file.
-  std::filesystem::path ConfigPath() const {
-    return folder_ / "calcorix.cfg";
-  }
+  std::filesystem::path ConfigPath() const { return folder_ / "calcorix.cfg"; }
 
-  ProcessResult Run(ProcessOptions options) const {
-    return RunProcess(binary_.string(), options);
-  }
-  std::string Binary() const {
-    return binary_.string();
-  }
+  ProcessResult Run(ProcessOptions options) const { return RunProcess(binary_.string(), options); }
+  std::string Binary() const { return binary_.string(); }
 
  private:
   std::filesystem::path folder_;
