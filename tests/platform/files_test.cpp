@@ -16,6 +16,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/system.hpp"
 #include "support/temp_folder.hpp"
 
 namespace calcorix::test {
@@ -49,6 +50,15 @@ TEST(OpenRegularFile, OpensOnlyAFileOnADisk) {
   EXPECT_EQ(::_read(opened.Get(), bytes, sizeof bytes), 4);
   EXPECT_FALSE(OpenRegularFile(temp.Path("missing")).IsOpen());
   EXPECT_EQ(errno, ENOENT);  // nothing there, unlike the names that lead to no file
+}
+
+// The C library's _isatty takes the NUL device for a terminal: output sent there is no console.
+TEST(IsTerminal, TheNulDeviceIsNoConsole) {
+  const int nul = ::_open("NUL", _O_WRONLY);
+  ASSERT_GE(nul, 0);
+  EXPECT_FALSE(IsTerminal(nul));
+  EXPECT_EQ(KindOf(nul), StreamKind::Other);
+  ::_close(nul);
 }
 #else
 TEST(OpenRegularFile, OpensOnlyARegularFile) {
