@@ -36,8 +36,8 @@ class FileDescriptor {
 // errno is ENOENT exactly when nothing is there. The path is examined before anything is opened,
 // so that no device acts on being opened and no terminal can become the controlling terminal; then
 // the open descriptor is confirmed to be that same regular file. Opened without blocking and
-// closed on exec. On Windows the path is UTF-8, "\" and "/" both separate, and a device name (CON,
-// NUL, COM1, \\.\...) is no file.
+// closed on exec. On Windows the path is UTF-8, "\" and "/" both separate, a device name (CON,
+// NUL, COM1, \\.\...) is no file, and the handle is not inherited.
 FileDescriptor OpenRegularFile(const std::string& path);
 
 enum class ReadEnd {

@@ -139,6 +139,8 @@ TEST(HostileCli, CommandLines) {
         "3"},
        "",
        Lines({"Błąd w formule"})},
+      // Not 2+3, as the ANSI code page's best fit would make of it on Windows.
+      {"full-width digits", {"\xEF\xBC\x92+\xEF\xBC\x93"}, "", Lines({"Błąd w formule"})},
       {"an invalid byte as switch value", {"-t\xFF", "sin(30)"}, "", Lines({"-0.988031624092862"})},
       {"an invalid byte as switch letter", {"-\xFF", "1+1"}, "", Lines({"2"})},
   });
