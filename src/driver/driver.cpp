@@ -1,7 +1,5 @@
 #include "driver/driver.hpp"
 
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +7,7 @@
 #include "arith/checked.hpp"
 #include "calcorix/calculator.hpp"
 #include "driver/graph_run.hpp"
+#include "driver/history_file.hpp"
 #include "driver/line_editor.hpp"
 #include "driver/loop_passes.hpp"
 #include "driver/texts.hpp"
@@ -72,15 +71,11 @@ bool IsComment(const std::string& line) {
   return !line.empty() && (line[0] == '#' || line[0] == '%' || line[0] == ';');
 }
 
-bool IsQuit(const std::string& line) {
-  return !line.empty() && (line[0] == 'q' || line[0] == 'Q');
-}
-
 // One line of standard input, typed or piped; false for the quit line.
 bool HandleInputLine(const std::string& line, Calculator& calculator, LineSink& sink) {
   if (IsComment(line)) {
     WriteRawLine(line);
-  } else if (IsQuit(line)) {
+  } else if (IsQuitLine(line)) {
     return false;
   } else {
     calculator.Evaluate(line, sink);
@@ -114,9 +109,7 @@ void RunStandardInput(Calculator& calculator, LineSink& sink) {
 
 // Standard input that the user evidently meant the program to read: a pipe or a file.
 bool InputIsPipeOrFile() {
-  struct stat status {};
-  return ::fstat(kStandardInput, &status) == 0 &&
-         (S_ISFIFO(status.st_mode) || S_ISREG(status.st_mode));
+  return KindOf(kStandardInput) != StreamKind::Other;
 }
 
 // Notes for a user at a terminal; nothing at all when standard error is no terminal.

@@ -1,31 +1,30 @@
-// The line editor on libedit. libedit's own signal handling (EL_SIGNAL) is left off: it does its
-// work inside the handlers, forwards each signal to the whole process group, and re-arms itself
-// only from its built-in read function. Here the handlers merely note a signal, the signals are
-// blocked except while the read function waits for a key, and the read function answers them.
+// The line editor on libedit: every libedit call of the program is in this file. libedit's own
+// signal handling (EL_SIGNAL) is left off: it does its work inside the handlers, forwards each
+// signal to the whole process group, and re-arms itself only from its built-in read function.
+// Here the key source answers the signals between two keys, and hands them over as inputs.
 
 #include "driver/line_editor.hpp"
 
 #include <histedit.h>
-#include <poll.h>
 #include <termcap.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <deque>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "base/text.hpp"
-#include "driver/history_file.hpp"
+#include "driver/history_search.hpp"
 #include "driver/name_completion.hpp"
 #include "platform/console.hpp"
+#include "platform/files.hpp"
 #include "platform/signals.hpp"
 #include "platform/system.hpp"
 
@@ -40,9 +39,6 @@ constexpr char kPrompt[] = "> ";
 // cost of drawing small when a whole file is pasted by mistake. Keys beyond it are dropped.
 constexpr std::ptrdiff_t kLongestTypedLine = 4096;
 
-constexpr int kEditorSignals[] = {SIGINT, SIGWINCH, SIGTSTP, SIGCONT, SIGTERM, SIGHUP, SIGQUIT};
-constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGQUIT};
-
 bool TerminalIsKnown() {
   const char* name = std::getenv("TERM");
   if (name == nullptr || name[0] == '\0' || std::strcmp(name, "dumb") == 0) return false;
@@ -50,79 +46,9 @@ bool TerminalIsKnown() {
   return tgetent(entry, name) == 1;
 }
 
-void WriteBytes(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;  // the terminal is gone; the next read ends the session
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
+bool EndingSignalNoted() {
+  return PendingTerminationSignal() != 0;
 }
-
-// The text in the locale's characters, as libedit holds it; bytes that form none are dropped.
-std::wstring Widen(std::string_view text) {
-  std::wstring wide;
-  std::mbstate_t state{};
-  while (!text.empty()) {
-    wchar_t character = 0;
-    const std::size_t length = std::mbrtowc(&character, text.data(), text.size(), &state);
-    if (length == 0 || length > text.size()) {
-      state = {};
-      text.remove_prefix(1);
-      continue;
-    }
-    wide += character;
-    text.remove_prefix(length);
-  }
-  return wide;
-}
-
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Where `pattern` first occurs in `text`, ignoring the case of ASCII letters as the expressions do.
-std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern) {
-  const auto found = std::search(text.begin(), text.end(), pattern.begin(), pattern.end(),
-                                 [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
-  return found == text.end() && !pattern.empty() ? std::string_view::npos
-                                                 : static_cast<std::size_t>(found - text.begin());
-}
-
-// The editor's signal handlers, in force while a line is read. Between the waits for a key the
-// signals stay blocked, so no reaction can interrupt libedit and none slips in unseen just
-// before a wait. A signal that was ignored when the scope opened stays ignored (SIGTSTP in a
-// shell without job control), except SIGINT, which the editor always answers.
-class SignalScope {
- public:
-  explicit SignalScope(sigset_t& waitMask) : waitMask_(waitMask) {
-    sigset_t editorSignals;
-    sigemptyset(&editorSignals);
-    for (int signal : kEditorSignals)
-      sigaddset(&editorSignals, signal);
-    sigprocmask(SIG_BLOCK, &editorSignals, &waitMask_);
-    struct sigaction handler {};
-    handler.sa_handler = NoteSignal;
-    handler.sa_mask = editorSignals;  // no SA_RESTART: the wait returns at once
-    for (std::size_t i = 0; i < std::size(kEditorSignals); ++i) {
-      const int signal = kEditorSignals[i];
-      ForgetSignal(signal);
-      sigaction(signal, nullptr, &saved_[i]);
-      if (saved_[i].sa_handler != SIG_IGN || signal == SIGINT) sigaction(signal, &handler, nullptr);
-    }
-  }
-  ~SignalScope() {
-    for (std::size_t i = 0; i < std::size(kEditorSignals); ++i)
-      sigaction(kEditorSignals[i], &saved_[i], nullptr);
-    sigprocmask(SIG_SETMASK, &waitMask_, nullptr);
-  }
-  SignalScope(const SignalScope&) = delete;
-  SignalScope& operator=(const SignalScope&) = delete;
-
- private:
-  sigset_t& waitMask_;
-  struct sigaction saved_[std::size(kEditorSignals)];
-};
 
 class EditLineEditor final : public LineEditor {
  public:
@@ -133,23 +59,13 @@ class EditLineEditor final : public LineEditor {
 
   // False when libedit cannot edit on this terminal.
   bool Open();
+  // Takes the history and the keys; before this no line is read.
+  void Start(SessionHistory history, std::unique_ptr<KeySource> keys);
   bool ReadLine(std::string& line) override;
 
  private:
   // Why el_gets returned without a line, when it was not the end of the input.
   enum class Stop { None, Interrupt, CtrlZ, EndingSignal };
-
-  // The incremental search of the history (Ctrl-R). libedit's own takes the typed text for a
-  // regular expression, which fails on "*", "^" and "." in expressions; this one finds the text
-  // as typed, ignoring case. While it runs, the read function hands the keys to it.
-  struct Search {
-    bool active = false;
-    std::wstring original;  // the line before the search, and its cursor
-    int originalCursor = 0;
-    std::string pattern;
-    std::size_t match = 0;  // the entry shown; entries_.size() while none is
-    bool failing = false;
-  };
 
   static char* Prompt(EditLine*);
   static int ReadCharacter(EditLine* el, wchar_t* character);
@@ -158,42 +74,43 @@ class EditLineEditor final : public LineEditor {
   static unsigned char Redraw(EditLine* el, int key);
   static EditLineEditor& Of(EditLine* el);
 
+  // 1 with a character for libedit, 0 at the end of the input, -1 to end el_gets otherwise.
   int NextCharacter(wchar_t* character);
-  // 1 with a character to hand to libedit, -1 to end el_gets, 0 to go on waiting.
-  int AnswerSignals(wchar_t* character);
+  int Deliver(wchar_t* character, wchar_t key);
+  EditorView View() const;
+  void Write(std::string_view bytes) const { WriteAll(outputFd_, bytes, {EndingSignalNoted}); }
+  std::size_t RowsBelow() const;
   void Suspend();
+  void Resize();
   // Takes a key typed during the search; returns the key libedit is to see instead.
   wchar_t SearchKey(wchar_t key);
-  // Shows the newest entry from `newest` back that holds the pattern and is not `shown`.
-  void SearchFrom(std::size_t newest, std::string_view shown = {});
   void ShowLine(const std::wstring& text, std::size_t cursor);
-  void EndSearch();
   unsigned char CompleteName();
   void ListCandidates(const std::vector<std::string_view>& candidates);
   void Bind();
-  void LoadHistoryFile();
-  // Splits typed text at its line ends as a pipe would, into pending_ and the history.
+  // The lines of typed text go to pending_ and the history.
   void TakeTypedText(std::string_view text);
-  void Remember(const std::string& line);
-  void NoteHistoryUnavailable(std::string_view what);
 
   int inputFd_;
   int outputFd_;
   FILE* input_ = nullptr;
   FILE* output_ = nullptr;
   EditLine* el_ = nullptr;
-  History* history_ = nullptr;
-  std::string historyPath_;  // empty when the history is not kept in a file
-  bool historyNoted_ = false;
-  struct sigaction savedInterrupt_ {};
-  bool interruptSaved_ = false;
-  sigset_t waitMask_{};
+  History* libeditHistory_ = nullptr;
+  SessionHistory history_;
+  std::unique_ptr<KeySource> keys_;
   Stop stop_ = Stop::None;
-  int endingSignal_ = 0;
+  // What the characters handed to libedit leave it waiting for: the key after Ctrl-V, which it
+  // inserts as it is, or the rest of a key sequence. Only otherwise is a key of its own (Ctrl-E
+  // before "^C") taken as that key.
+  bool quoting_ = false;
+  bool afterEscape_ = false;
+  bool inSequence_ = false;
   std::deque<std::string> pending_;
   bool ended_ = false;
-  std::vector<std::string> entries_;  // the history as libedit holds it, for the search
-  Search search_;
+  std::optional<HistorySearch> search_;
+  std::wstring original_;  // the line from before the search, and its cursor
+  std::size_t originalCursor_ = 0;
   std::string prompt_ = kPrompt;
 };
 
@@ -211,30 +128,24 @@ int EditLineEditor::ReadCharacter(EditLine* el, wchar_t* character) {
   return Of(el).NextCharacter(character);
 }
 
-unsigned char EditLineEditor::Complete(EditLine* el, int) {
-  // No exception may cross libedit's C frames.
-  try {
-    return Of(el).CompleteName();
-  } catch (...) {
-    return CC_ERROR;
-  }
+// No exception may cross libedit's C frames.
+unsigned char EditLineEditor::Complete(EditLine* el, int) try {
+  return Of(el).CompleteName();
+} catch (...) {
+  return CC_ERROR;
 }
 
-unsigned char EditLineEditor::StartSearch(EditLine* el, int) {
+unsigned char EditLineEditor::StartSearch(EditLine* el, int) try {
   EditLineEditor& editor = Of(el);
-  try {
-    const LineInfoW* typed = el_wline(el);
-    editor.search_ = {};
-    editor.search_.active = true;
-    editor.search_.original.assign(typed->buffer, typed->lastchar);
-    editor.search_.originalCursor = static_cast<int>(typed->cursor - typed->buffer);
-    editor.search_.match = editor.entries_.size();
-    editor.prompt_ = "szukaj \"\": ";
-    return CC_REFRESH;
-  } catch (...) {
-    editor.search_ = {};
-    return CC_ERROR;
-  }
+  const LineInfoW* typed = el_wline(el);
+  editor.original_.assign(typed->buffer, typed->lastchar);
+  editor.originalCursor_ = static_cast<std::size_t>(typed->cursor - typed->buffer);
+  editor.search_.emplace(editor.history_.Entries());
+  editor.prompt_ = editor.search_->Prompt();
+  return CC_REFRESH;
+} catch (...) {
+  Of(el).search_.reset();
+  return CC_ERROR;
 }
 
 unsigned char EditLineEditor::Redraw(EditLine*, int) {
@@ -254,26 +165,34 @@ bool EditLineEditor::Open() {
   if (el_ == nullptr) return false;
   int editing = 0;
   if (el_get(el_, EL_EDITMODE, &editing) != 0 || editing == 0) return false;
-  history_ = history_init();
-  if (history_ == nullptr) return false;
+  libeditHistory_ = history_init();
+  if (libeditHistory_ == nullptr) return false;
   HistEvent event;
-  history(history_, &event, H_SETSIZE, static_cast<int>(kHistoryLimit));
-  history(history_, &event, H_SETUNIQUE, 1);
+  history(libeditHistory_, &event, H_SETSIZE, static_cast<int>(kHistoryLimit));
+  history(libeditHistory_, &event, H_SETUNIQUE, 1);
 
   el_set(el_, EL_CLIENTDATA, this);
   el_set(el_, EL_EDITOR, "emacs");
   el_set(el_, EL_SIGNAL, 0);
   el_set(el_, EL_PROMPT, &Prompt);
   el_set(el_, EL_GETCFN, &ReadCharacter);
-  el_set(el_, EL_HIST, history, history_);
+  el_set(el_, EL_HIST, history, libeditHistory_);
+  // Inserting characters into a line that wraps leaves the rows after the insertion short on the
+  // screen; without the terminal's insert capabilities libedit writes the rest of the line instead.
+  for (const char* capability : {"im", "ic", "IC"})
+    el_set(el_, EL_SETTC, capability, "", static_cast<const char*>(nullptr));
   Bind();
-  LoadHistoryFile();
-
-  // Ctrl-C while a line is computed or saved does nothing; while one is typed, see SignalScope.
-  struct sigaction ignore {};
-  ignore.sa_handler = SIG_IGN;
-  interruptSaved_ = sigaction(SIGINT, &ignore, &savedInterrupt_) == 0;
   return true;
+}
+
+void EditLineEditor::Start(SessionHistory history, std::unique_ptr<KeySource> keys) {
+  history_ = std::move(history);
+  keys_ = std::move(keys);
+  HistEvent event;
+  for (const std::string& entry : history_.Entries()) {
+    // Recalled, a line that is no text of characters would make libedit abort.
+    if (FormsOnlyCharacters(entry)) ::history(libeditHistory_, &event, H_ENTER, entry.c_str());
+  }
 }
 
 void EditLineEditor::Bind() {
@@ -302,30 +221,11 @@ void EditLineEditor::Bind() {
   }
 }
 
-void EditLineEditor::LoadHistoryFile() {
-  historyPath_ = HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
-  if (historyPath_.empty()) {
-    NoteHistoryUnavailable("brak HOME");
-    return;
-  }
-  std::vector<std::string> entries;
-  if (!LoadHistory(historyPath_, entries)) {
-    // Not rewritten either: the unreadable file may still hold the user's lines.
-    NoteHistoryUnavailable(historyPath_);
-    return;
-  }
-  HistEvent event;
-  for (const std::string& entry : entries)
-    history(history_, &event, H_ENTER, entry.c_str());
-  entries_ = std::move(entries);
-}
-
 EditLineEditor::~EditLineEditor() {
   if (el_ != nullptr) el_end(el_);  // gives the terminal back its settings
-  if (history_ != nullptr) history_end(history_);
+  if (libeditHistory_ != nullptr) history_end(libeditHistory_);
   if (input_ != nullptr) std::fclose(input_);
   if (output_ != nullptr) std::fclose(output_);
-  if (interruptSaved_) sigaction(SIGINT, &savedInterrupt_, nullptr);
 }
 
 bool EditLineEditor::ReadLine(std::string& line) {
@@ -333,33 +233,31 @@ bool EditLineEditor::ReadLine(std::string& line) {
     if (ended_) return false;
     FlushConsole();
     stop_ = Stop::None;
-    search_ = {};
+    search_.reset();
+    quoting_ = afterEscape_ = inSequence_ = false;
     prompt_ = kPrompt;
     int count = 0;
-    const char* text = nullptr;
-    {
-      SignalScope signals(waitMask_);
-      // Keys typed once the prompt shows must reach the editor: left to el_gets, the terminal
-      // would still echo them and take Ctrl-D as its own end of file until the first key is read.
-      el_set(el_, EL_PREP_TERM, 1);
-      text = el_gets(el_, &count);
-    }
+    keys_->Listen(true);
+    // Keys typed once the prompt shows must reach the editor: left to el_gets, the terminal
+    // would still echo them and take Ctrl-D as its own end of file until the first key is read.
+    el_set(el_, EL_PREP_TERM, 1);
+    const char* text = el_gets(el_, &count);
+    keys_->Listen(false);
     switch (stop_) {
       case Stop::Interrupt:
-        WriteBytes(outputFd_, "^C\r\n");
+        Write("^C\r\n");
         continue;
       case Stop::CtrlZ: {
         // After Ctrl-V the editor has already gone to a new line; a bare Ctrl+Z byte has not.
-        if (count != 0) WriteBytes(outputFd_, "\r\n");
+        if (count != 0) Write("\r\n");
         const LineInfo* typed = el_line(el_);
         TakeTypedText({typed->buffer, static_cast<std::size_t>(typed->cursor - typed->buffer)});
         ended_ = true;
         continue;
       }
       case Stop::EndingSignal:
-        // The terminal has its settings back (el_gets restored them); end as the signal would.
-        WriteBytes(outputFd_, "\r\n");
-        std::raise(endingSignal_);
+        // el_gets has given the terminal its settings back; the caller ends by the signal.
+        Write("\r\n");
         ended_ = true;
         continue;
       case Stop::None:
@@ -367,7 +265,7 @@ bool EditLineEditor::ReadLine(std::string& line) {
     }
     if (text == nullptr) {
       // Ctrl-D on an empty line (shown as "^D") or the end of the input.
-      WriteBytes(outputFd_, "\r\n");
+      Write("\r\n");
       ended_ = true;
       continue;
     }
@@ -379,172 +277,151 @@ bool EditLineEditor::ReadLine(std::string& line) {
 }
 
 void EditLineEditor::TakeTypedText(std::string_view text) {
-  // el_gets ends the text with "\n"; a CR or LF typed literally (after Ctrl-V) ends a line too.
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-    std::string line(text.substr(0, std::min(end, kMaxTextLength)));
-    Remember(line);
+  for (std::string& line : TypedLines(text)) {
+    HistEvent event;
+    if (history_.Add(line)) history(libeditHistory_, &event, H_ENTER, line.c_str());
     pending_.push_back(std::move(line));
-    if (end == text.size()) break;
-    const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-    text.remove_prefix(end + (crLf ? 2 : 1));
   }
 }
 
-void EditLineEditor::Remember(const std::string& line) {
-  if (!AddHistoryEntry(entries_, line)) return;
-  HistEvent event;
-  history(history_, &event, H_ENTER, line.c_str());
-  if (!historyPath_.empty() && !AppendHistory(historyPath_, line)) {
-    NoteHistoryUnavailable(historyPath_);
-  }
-}
-
-void EditLineEditor::NoteHistoryUnavailable(std::string_view what) {
-  historyPath_.clear();
-  if (historyNoted_) return;
-  historyNoted_ = true;
-  WriteDiagnostic("Historia niedostępna: " + std::string(what));
+EditorView EditLineEditor::View() const {
+  const LineInfoW* typed = el_wline(el_);
+  return {prompt_,
+          {typed->buffer, static_cast<std::size_t>(typed->lastchar - typed->buffer)},
+          static_cast<std::size_t>(typed->cursor - typed->buffer)};
 }
 
 int EditLineEditor::NextCharacter(wchar_t* character) {
+  using Kind = EditorInput::Kind;
+  if (stop_ == Stop::Interrupt) return -1;  // the cursor has gone to the end: "^C" follows the line
   char bytes[MB_LEN_MAX];
   std::size_t count = 0;
   for (;;) {
-    if (const int answer = AnswerSignals(character); answer != 0) return answer;
-    pollfd ready{inputFd_, POLLIN, 0};
-    if (::ppoll(&ready, 1, nullptr, &waitMask_) < 0) {
-      if (errno == EINTR) continue;
-      return -1;
+    const EditorInput input = keys_->Next(View());
+    switch (input.kind) {
+      case Kind::Byte:
+        break;
+      case Kind::Interrupt:
+        stop_ = Stop::Interrupt;
+        // First the cursor goes to the end of the line, so that "^C" follows all of it; where
+        // libedit would not take Ctrl-E as a key, below the line instead.
+        if (!quoting_ && !afterEscape_ && !inSequence_) return Deliver(character, kMoveToEnd);
+        Write(std::string(RowsBelow() + 1, '\n'));
+        return -1;
+      case Kind::Resize:
+        Resize();
+        continue;
+      case Kind::Suspend:
+        Suspend();
+        continue;
+      case Kind::Continue:
+        // Stopped by someone else: the shell may have changed the terminal's settings.
+        el_set(el_, EL_PREP_TERM, 0);
+        el_set(el_, EL_PREP_TERM, 1);
+        continue;
+      case Kind::Ending:
+        stop_ = Stop::EndingSignal;
+        return -1;
+      case Kind::End:
+        return 0;
+      case Kind::Failed:
+        return -1;
     }
-    char byte = 0;
-    const ssize_t n = ::read(inputFd_, &byte, 1);
-    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n <= 0) return n == 0 ? 0 : -1;
-    bytes[count++] = byte;
+    bytes[count++] = input.byte;
     std::mbstate_t state{};
-    const std::size_t length = std::mbrtowc(character, bytes, count, &state);
+    wchar_t key = 0;
+    const std::size_t length = std::mbrtowc(&key, bytes, count, &state);
     if (length == static_cast<std::size_t>(-2) && count < sizeof bytes) continue;
-    if (length > count) {
-      count = 0;  // not a character of the locale: dropped, as libedit's own reader does
+    if (length > count || !IsUnicodeCharacter(key)) {
+      count = 0;  // not a character: dropped, as libedit's own reader drops what the locale lacks
       continue;
     }
-    if (*character == kCtrlZ) {
+    if (key == kCtrlZ) {
       stop_ = Stop::CtrlZ;
       return -1;
     }
-    if (search_.active) {
-      *character = SearchKey(*character);
-    } else if (*character >= 0x20 && *character != 0x7f) {
+    if (search_) return Deliver(character, SearchKey(key));
+    if (key >= 0x20 && key != 0x7f) {
       const LineInfoW* typed = el_wline(el_);
       if (typed->lastchar - typed->buffer >= kLongestTypedLine) {
         count = 0;
         continue;
       }
     }
-    return 1;
+    return Deliver(character, key);
   }
 }
 
-int EditLineEditor::AnswerSignals(wchar_t* character) {
-  for (int signal : kEndingSignals) {
-    if (SignalNoted(signal)) {
-      endingSignal_ = signal;
-      stop_ = Stop::EndingSignal;
-      return -1;
-    }
+int EditLineEditor::Deliver(wchar_t* character, wchar_t key) {
+  // Ctrl-V and Ctrl-@ (libedit binds both to its quoted insert); Escape and Ctrl-X begin sequences.
+  constexpr wchar_t kQuote = 0x16, kNul = 0, kEscape = 0x1b, kCtrlX = 0x18;
+  if (quoting_) {
+    quoting_ = false;
+  } else if (inSequence_) {
+    inSequence_ = key < 0x40 || key > 0x7e;  // parameters, until the final character
+  } else if (afterEscape_) {
+    afterEscape_ = false;
+    inSequence_ = key == L'[' || key == L'O';
+  } else {
+    afterEscape_ = key == kEscape || key == kCtrlX;
+    quoting_ = key == kQuote || key == kNul;
   }
-  if (SignalNoted(SIGINT)) {
-    // First the cursor goes to the end of the line, so that "^C" follows all of it.
-    if (stop_ != Stop::Interrupt) {
-      stop_ = Stop::Interrupt;
-      *character = kMoveToEnd;
-      return 1;
-    }
-    return -1;
-  }
-  if (SignalNoted(SIGTSTP)) {
-    ForgetSignal(SIGTSTP);
-    Suspend();
-  }
-  if (SignalNoted(SIGCONT)) {
-    // Continued after a stop by someone else: the shell may have changed the terminal's settings.
-    ForgetSignal(SIGCONT);
-    el_set(el_, EL_PREP_TERM, 0);
-    el_set(el_, EL_PREP_TERM, 1);
-  }
-  if (SignalNoted(SIGWINCH)) {
-    ForgetSignal(SIGWINCH);
-    el_resize(el_);  // the line is drawn for the new width from the next key on
-  }
-  return 0;
+  *character = key;
+  return 1;
+}
+
+std::size_t EditLineEditor::RowsBelow() const {
+  int columns = 80;
+  el_get(el_, EL_GETTC, "co", &columns);
+  return RowsAfterCursor(View(), static_cast<std::size_t>(std::max(columns, 1)));
 }
 
 void EditLineEditor::Suspend() {
   el_set(el_, EL_PREP_TERM, 0);
-  WriteBytes(outputFd_, "^Z");  // what the terminal itself echoes; the shell goes on below it
-  struct sigaction stop {};
-  stop.sa_handler = SIG_DFL;
-  struct sigaction ours {};
-  sigaction(SIGTSTP, &stop, &ours);
-  sigset_t suspend;
-  sigemptyset(&suspend);
-  sigaddset(&suspend, SIGTSTP);
-  std::raise(SIGTSTP);
-  sigprocmask(SIG_UNBLOCK, &suspend, nullptr);  // the process stops here until it is continued
-  sigprocmask(SIG_BLOCK, &suspend, nullptr);
-  sigaction(SIGTSTP, &ours, nullptr);
+  Write("^Z");  // what the terminal itself echoes; the shell goes on below it
+  keys_->Suspend();
   el_set(el_, EL_PREP_TERM, 1);
   el_resize(el_);
   // The shell has left the cursor at the start of a line: the prompt and the line are drawn anew.
   el_set(el_, EL_REFRESH);
 }
 
-wchar_t EditLineEditor::SearchKey(wchar_t key) {
-  constexpr wchar_t kBackspace = 8, kDelete = 127, kCtrlG = 7, kCtrlR = 18;
-  if (key == kCtrlR) {
-    if (search_.match < entries_.size()) SearchFrom(search_.match, entries_[search_.match]);
-  } else if (key == kBackspace || key == kDelete) {
-    // Back to the newest entry with what is left of the text.
-    while (!search_.pattern.empty() && (search_.pattern.back() & 0xc0) == 0x80)
-      search_.pattern.pop_back();
-    if (!search_.pattern.empty()) search_.pattern.pop_back();
-    SearchFrom(entries_.size() - 1);
-  } else if (key == kCtrlG) {
-    ShowLine(search_.original, static_cast<std::size_t>(search_.originalCursor));
-    EndSearch();
-  } else if (key >= 0x20 && key != kDelete) {
-    char bytes[MB_LEN_MAX];
-    std::mbstate_t state{};
-    const std::size_t length = std::wcrtomb(bytes, key, &state);
-    if (length <= sizeof bytes) search_.pattern.append(bytes, length);
-    SearchFrom(std::min(search_.match, entries_.size() - 1));
-  } else {
-    // Any other key ends the search on the line found and then does its usual work.
-    const wchar_t again[] = {key, 0};
-    EndSearch();
-    el_wpush(el_, again);
+void EditLineEditor::Resize() {
+  // Down to the start of the line's last row as drawn for the old width; from there the line is
+  // drawn anew for the new width, so that what follows (the result) comes below it whatever the
+  // terminal made of the rows above.
+  char* clearToLineEnd = nullptr;
+  Write(std::string(RowsBelow(), '\n') + "\r");
+  if (el_get(el_, EL_GETTC, "ce", &clearToLineEnd) == 0 && clearToLineEnd != nullptr) {
+    Write(clearToLineEnd);
   }
-  return kRedraw;
+  el_resize(el_);
+  el_set(el_, EL_REFRESH);
 }
 
-void EditLineEditor::SearchFrom(std::size_t newest, std::string_view shown) {
-  search_.failing = false;
-  if (search_.pattern.empty()) {
-    search_.match = entries_.size();
-    ShowLine(search_.original, static_cast<std::size_t>(search_.originalCursor));
-  } else {
-    search_.failing = true;
-    for (std::size_t i = std::min(newest, entries_.size() - 1) + 1; i-- > 0;) {
-      const std::size_t at = FindIgnoringCase(entries_[i], search_.pattern);
-      if (at == std::string::npos || entries_[i] == shown) continue;
-      search_.match = i;
-      search_.failing = false;
-      ShowLine(Widen(entries_[i]), Widen(std::string_view(entries_[i]).substr(0, at)).size());
+wchar_t EditLineEditor::SearchKey(wchar_t key) {
+  switch (search_->Press(key)) {
+    case SearchStep::Searched:
+      if (const std::optional<std::size_t> shown = search_->Shown()) {
+        const std::string_view entry = history_.Entries()[*shown];
+        ShowLine(Widen(entry), Widen(entry.substr(0, search_->ShownAt())).size());
+      } else {
+        ShowLine(original_, originalCursor_);
+      }
+      prompt_ = search_->Prompt();
+      return kRedraw;
+    case SearchStep::Cancelled:
+      ShowLine(original_, originalCursor_);
+      break;
+    case SearchStep::Left: {
+      const wchar_t again[] = {key, 0};
+      el_wpush(el_, again);
       break;
     }
   }
-  prompt_ = "szukaj \"" + search_.pattern + (search_.failing ? "\" (brak): " : "\": ");
+  search_.reset();
+  prompt_ = kPrompt;
+  return kRedraw;
 }
 
 void EditLineEditor::ShowLine(const std::wstring& text, std::size_t cursor) {
@@ -553,11 +430,6 @@ void EditLineEditor::ShowLine(const std::wstring& text, std::size_t cursor) {
   el_deletestr(el_, static_cast<int>(typed->lastchar - typed->buffer));
   if (el_winsertstr(el_, text.c_str()) != 0) return;
   el_cursor(el_, static_cast<int>(cursor) - static_cast<int>(text.size()));
-}
-
-void EditLineEditor::EndSearch() {
-  search_.active = false;
-  prompt_ = kPrompt;
 }
 
 unsigned char EditLineEditor::CompleteName() {
@@ -581,32 +453,37 @@ unsigned char EditLineEditor::CompleteName() {
 void EditLineEditor::ListCandidates(const std::vector<std::string_view>& candidates) {
   int columns = 80;
   el_get(el_, EL_GETTC, "co", &columns);
-  std::size_t width = 0;
-  for (std::string_view name : candidates)
-    width = std::max(width, name.size() + 2);
-  const std::size_t perRow = std::max<std::size_t>(1, static_cast<std::size_t>(columns) / width);
-  std::string list = "\r\n";
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
-    list += candidates[i];
-    const bool rowEnds = (i + 1) % perRow == 0 || i + 1 == candidates.size();
-    if (rowEnds) {
-      list += "\r\n";
-    } else {
-      list.append(width - candidates[i].size(), ' ');
-    }
-  }
-  std::fputs(list.c_str(), output_);
+  std::fputs(CandidateList(candidates, static_cast<std::size_t>(std::max(columns, 1))).c_str(),
+             output_);
   std::fflush(output_);
   // The list has moved the cursor below the line: draw the prompt and the line anew there.
   el_set(el_, EL_REFRESH);
 }
 
-}  // namespace
-
-std::unique_ptr<LineEditor> OpenLineEditor(int inputFd, int outputFd) {
+std::unique_ptr<EditLineEditor> OpenEditor(int inputFd, int outputFd) {
   if (!IsTerminal(inputFd) || !IsTerminal(outputFd) || !TerminalIsKnown()) return nullptr;
   auto editor = std::make_unique<EditLineEditor>(inputFd, outputFd);
   if (!editor->Open()) return nullptr;
+  return editor;
+}
+
+}  // namespace
+
+std::unique_ptr<LineEditor> OpenLineEditor(int inputFd, int outputFd) {
+  auto editor = OpenEditor(inputFd, outputFd);
+  if (editor == nullptr) return nullptr;
+  // The history first: a Ctrl-C while it loads is answered once the keys are taken.
+  SessionHistory history =
+      SessionHistory::FromFile(HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
+  editor->Start(std::move(history), OpenTerminalKeys(inputFd));
+  return editor;
+}
+
+std::unique_ptr<LineEditor> OpenLineEditor(int inputFd, int outputFd,
+                                           std::unique_ptr<KeySource> keys,
+                                           SessionHistory history) {
+  auto editor = OpenEditor(inputFd, outputFd);
+  if (editor != nullptr) editor->Start(std::move(history), std::move(keys));
   return editor;
 }
 

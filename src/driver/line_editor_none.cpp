@@ -8,4 +8,8 @@ std::unique_ptr<LineEditor> OpenLineEditor(int, int) {
   return nullptr;
 }
 
+std::unique_ptr<LineEditor> OpenLineEditor(int, int, std::unique_ptr<KeySource>, SessionHistory) {
+  return nullptr;
+}
+
 }  // namespace calcorix

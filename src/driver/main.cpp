@@ -1,4 +1,3 @@
-#include <csignal>
 #include <new>
 
 #include "driver/driver.hpp"
@@ -7,14 +6,15 @@
 #include "platform/process.hpp"
 #include "platform/program_end.hpp"
 #include "platform/signals.hpp"
+#include "platform/streams.hpp"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run() {
   using namespace calcorix;
-  // A closed pipe must end the program through a failed write (status 1), not by a signal.
-  std::signal(SIGPIPE, SIG_IGN);
+  PrepareStandardStreams();
   NoteTerminationSignals();
   AdoptUserLocale();
-  RecordProcessArguments(argc, argv);
   ProgramEnd end{0};
   try {
     end.status = RunCalcorix();
@@ -26,9 +26,25 @@ int main(int argc, char** argv) {
   }
   try {
     FlushConsole();
-  } catch (const ProgramEnd& failedWrite) {
-    return failedWrite.status;
+  } catch (const ProgramEnd& lastWrite) {
+    // A failed write ends with status 1; a signal that cut the writing short ends by that signal.
+    if (lastWrite.signal == 0) return lastWrite.status;
+    end = lastWrite;
   }
   if (end.signal != 0) RaiseWithDefaultAction(end.signal);
   return end.status;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  calcorix::RecordProcessArguments(argc, argv);
+  return Run();
+}
+#else
+int main(int argc, char** argv) {
+  calcorix::RecordProcessArguments(argc, argv);
+  return Run();
+}
+#endif

@@ -48,4 +48,22 @@ NameCompletion CompleteName(std::string_view beforeCursor, std::string_view afte
   return completion;
 }
 
+std::string CandidateList(const std::vector<std::string_view>& candidates, std::size_t columns) {
+  std::size_t width = 0;
+  for (std::string_view name : candidates)
+    width = std::max(width, name.size() + 2);
+  const std::size_t perRow = std::max<std::size_t>(1, columns / std::max<std::size_t>(width, 1));
+  std::string list = "\r\n";
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    list += candidates[i];
+    const bool rowEnds = (i + 1) % perRow == 0 || i + 1 == candidates.size();
+    if (rowEnds) {
+      list += "\r\n";
+    } else {
+      list.append(width - candidates[i].size(), ' ');
+    }
+  }
+  return list;
+}
+
 }  // namespace calcorix

@@ -25,4 +25,8 @@ struct NameCompletion {
 // fits every name; a word of digits alone is a number and fits none.
 NameCompletion CompleteName(std::string_view beforeCursor, std::string_view afterCursor);
 
+// The candidates in columns as wide as the longest name and two blanks, as many as fit in
+// `columns` (at least one), row by row: each row ends with CR LF, and a CR LF comes first.
+std::string CandidateList(const std::vector<std::string_view>& candidates, std::size_t columns);
+
 }  // namespace calcorix

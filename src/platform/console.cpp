@@ -1,12 +1,11 @@
 #include "platform/console.hpp"
 
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "platform/cp852.hpp"
+#include "platform/files.hpp"
 #include "platform/locale.hpp"
 #include "platform/program_end.hpp"
+#include "platform/signals.hpp"
+#include "platform/streams.hpp"
 #include "platform/system.hpp"
 
 namespace calcorix {
@@ -16,6 +15,7 @@ constexpr std::size_t kFlushThreshold = 1 << 16;
 
 int boundDescriptor = 1;
 TextStyle boundStyle;
+bool boundToPipe = false;
 std::string* captureSink = nullptr;
 std::string buffer;
 
@@ -43,16 +43,24 @@ void EndLine() {
   if (buffer.size() >= kFlushThreshold) FlushConsole();
 }
 
-// Writes everything or fails; interruptions are retried.
-bool WriteAll(int descriptor, std::string_view bytes) {
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    written += static_cast<std::size_t>(n);
+// A signal that ends the program: a write that would wait for the reader gives up.
+bool EndingSignalNoted() {
+  return PendingTerminationSignal() != 0;
+}
+
+// One line of plain text: a control character (a line end, an escape sequence from a path or a
+// word the user gave) is written as \xHH, never sent to a terminal as it is.
+std::string Printable(std::string_view text) {
+  std::string printable;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) {
+      printable += c;
+    } else {
+      printable += {'\\', 'x', "0123456789ABCDEF"[byte >> 4], "0123456789ABCDEF"[byte & 15]};
+    }
   }
-  return true;
+  return printable;
 }
 
 }  // namespace
@@ -73,7 +81,12 @@ TextStyle StyleFor(TextMode mode, int fileDescriptor) {
 void BindConsole(int fileDescriptor, TextStyle style) {
   boundDescriptor = fileDescriptor;
   boundStyle = style;
+  boundToPipe = KindOf(fileDescriptor) == StreamKind::Pipe;
   buffer.reserve(kFlushThreshold + 4096);
+}
+
+TextEncoding OutputEncoding() {
+  return boundStyle.encoding;
 }
 
 void CaptureConsole(std::string* sink) {
@@ -95,10 +108,15 @@ void WriteRawLine(std::string_view bytes) {
 }
 
 void FlushConsole() {
-  const bool written = WriteAll(boundDescriptor, buffer);
+  // The buffer holds whole lines; written to a pipe in whole lines, they stay whole when a signal
+  // cuts the writing short.
+  const WriteEnd end =
+      WriteText(boundDescriptor, buffer, boundStyle.encoding, {EndingSignalNoted, boundToPipe});
   buffer.clear();
   // Closed pipe, full disk, bad descriptor: nothing more can reach the user.
-  if (!written) EndProgram(1);
+  if (end == WriteEnd::Failed) EndProgram(1);
+  // Written, or cut short by the signal: the program ends by it now, and waits for nothing more.
+  if (const int signal = PendingTerminationSignal()) EndBySignal(signal);
 }
 
 void BindDiagnostics(int fileDescriptor, TextStyle style) {
@@ -108,9 +126,9 @@ void BindDiagnostics(int fileDescriptor, TextStyle style) {
 
 void WriteDiagnostic(std::string_view text) {
   std::string line;
-  AppendText(text, diagnosticsStyle, line);
+  AppendText(Printable(text), diagnosticsStyle, line);
   AppendLineEnd(diagnosticsStyle, line);
-  WriteAll(diagnosticsDescriptor, line);
+  WriteText(diagnosticsDescriptor, line, diagnosticsStyle.encoding, {EndingSignalNoted});
 }
 
 }  // namespace calcorix

@@ -1,13 +1,9 @@
 #include "platform/line_reader.hpp"
 
-#include <poll.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "base/text.hpp"
-#include "platform/signals.hpp"
+#include "platform/files.hpp"
 
 namespace calcorix {
 
@@ -20,27 +16,13 @@ LineReader::LineReader(int descriptor, std::size_t blockSize, void (*beforeRead)
 bool LineReader::Refill() {
   if (endOfData_) return false;
   if (beforeRead_ != nullptr) beforeRead_();
-  for (;;) {
-    const ssize_t n = ::read(descriptor_, block_.get(), blockSize_);
-    if (n > 0) {
-      begin_ = 0;
-      end_ = static_cast<std::size_t>(n);
-      return true;
-    }
-    if (n < 0 && errno == EINTR) {
-      // A signal that ends the program ends the waiting too; the caller looks at it next.
-      if (PendingTerminationSignal() != 0) break;
-      continue;
-    }
-    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      // A descriptor someone made non-blocking: wait for data as a blocking one would.
-      pollfd wanted{descriptor_, POLLIN, 0};
-      if (::poll(&wanted, 1, -1) < 0 && PendingTerminationSignal() != 0) break;
-      continue;
-    }
-    failed_ = n < 0;
-    break;
+  const ReadResult read = ReadInput(descriptor_, block_.get(), blockSize_);
+  if (read.end == ReadEnd::Read) {
+    begin_ = 0;
+    end_ = read.count;
+    return true;
   }
+  failed_ = read.end == ReadEnd::Failed;
   endOfData_ = true;
   return false;
 }

@@ -1,12 +1,6 @@
 #include "platform/process.hpp"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <array>
-#include <cstdlib>
 #include <optional>
-#include <string_view>
 
 namespace calcorix {
 namespace {
@@ -32,37 +26,9 @@ const std::vector<std::string>& Parameters() {
   return parameters;
 }
 
-std::string LocateExecutable(const std::string& linkTarget, const std::string& argumentZero,
-                             const char* searchPath) {
-  if (!linkTarget.empty()) return linkTarget;
-  if (argumentZero.find('/') != std::string::npos) return argumentZero;
-  if (argumentZero.empty() || searchPath == nullptr) return {};
-  std::string_view rest = searchPath;
-  for (;;) {
-    const std::size_t colon = rest.find(':');
-    const std::string_view folder = rest.substr(0, colon);
-    std::string candidate = folder.empty() ? std::string(".") : std::string(folder);
-    candidate += '/';
-    candidate += argumentZero;
-    struct stat status {};
-    if (::stat(candidate.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-        ::access(candidate.c_str(), X_OK) == 0) {
-      return candidate;
-    }
-    if (colon == std::string_view::npos) return {};
-    rest.remove_prefix(colon + 1);
-  }
-}
-
 std::string ExecutablePath() {
   if (executableOverride) return *executableOverride;
-  std::array<char, 4096> link{};
-  const ssize_t n = ::readlink("/proc/self/exe", link.data(), link.size());
-  std::string target;
-  if (n > 0 && static_cast<std::size_t>(n) < link.size()) {
-    target.assign(link.data(), static_cast<std::size_t>(n));
-  }
-  return LocateExecutable(target, programName, std::getenv("PATH"));
+  return SystemExecutablePath(programName);
 }
 
 void SetExecutablePath(std::string path) {

@@ -8,7 +8,8 @@ namespace calcorix {
 // CALCORIX_CONFIG, calcorix.cfg beside the executable, and $XDG_CONFIG_HOME/calcorix/calcorix.cfg
 // (~/.config/calcorix/calcorix.cfg when that is unset). When none does, an unread file whose path
 // is the one beside the executable (empty when the executable could not be located). Writes
-// nothing and raises nothing but a failure to allocate.
+// nothing and raises nothing but a failure to allocate. On Windows the user's file is
+// %APPDATA%\calcorix\calcorix.cfg (config_location_windows.cpp).
 ConfigFile FindConfigFile();
 
 }  // namespace calcorix

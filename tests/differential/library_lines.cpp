@@ -1,6 +1,6 @@
-// calcorix_lines: the lines the library prints, for a differential run of two builds of it (Linux
-// and Windows) before the Windows program exists. It takes the program's switch words that choose
-// what a line prints: -t (angle unit), -o (format), -f (places) and -lSTART:STEP:END; other
+// calcorix_lines: the lines the library prints, for a differential run of two builds of it (with
+// two compilers, say) where the program is not built. It takes the program's switch words that
+// choose what a line prints: -t (angle unit), -o (format), -f (places) and -lSTART:STEP:END; other
 // switches are ignored. Words that are not switches form one expression, computed once or for
 // each loop value; without any, every line of standard input is computed. The seed of RAN is
 // fixed. Lines end in CR LF.

@@ -18,6 +18,12 @@
 
 namespace calcorix::test {
 
+#ifdef _WIN32
+inline constexpr const char* kProgramFileName = "calcorix.exe";
+#else
+inline constexpr const char* kProgramFileName = "calcorix";
+#endif
+
 class Installed {
  public:
   explicit Installed(const std::optional<std::string>& config) {
@@ -27,7 +33,7 @@ class Installed {
               ("calcorix-cli-" + std::to_string(::getpid()) + "-" + info->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
-    binary_ = folder_ / "calcorix";
+    binary_ = folder_ / kProgramFileName;
     fs::copy_file(CALCORIX_BINARY, binary_);
     if (config) std::ofstream(ConfigPath(), std::ios::binary) << *config;
   }

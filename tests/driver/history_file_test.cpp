@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace calcorix::test {
@@ -58,6 +59,7 @@ TEST(HistoryPath, FollowsTheXdgStateFolder) {
       {"relative/state", "/home/u", "/home/u/.local/state/calcorix/history"},
       {nullptr, nullptr, ""},
       {nullptr, "", ""},
+      {nullptr, "relhome", ""},  // not wherever the program happens to start
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.xdgStateHome ? c.xdgStateHome : "(unset)") + " " +
@@ -69,11 +71,12 @@ TEST(HistoryPath, FollowsTheXdgStateFolder) {
 TEST(AddHistoryEntry, LeavesOutEmptyLinesAndRepeats) {
   std::vector<std::string> entries;
   const std::pair<const char*, bool> steps[] = {
-      {"1+1", true}, {"", false}, {"1+1", false}, {"2", true}, {"1+1", true}, {"1+1 ", true},
+      {"1+1", true},  {"", false},  {"1+1", false},  {"2", true},  {"1+1", true},
+      {"1+1 ", true}, {"q", false}, {"Quit", false}, {" q", true},
   };
   for (const auto& [line, added] : steps)
     EXPECT_EQ(AddHistoryEntry(entries, line), added) << line;
-  EXPECT_EQ(entries, (std::vector<std::string>{"1+1", "2", "1+1", "1+1 "}));
+  EXPECT_EQ(entries, (std::vector<std::string>{"1+1", "2", "1+1", "1+1 ", " q"}));
 }
 
 TEST(AddHistoryEntry, KeepsTheNewestThousand) {
@@ -85,17 +88,37 @@ TEST(AddHistoryEntry, KeepsTheNewestThousand) {
   EXPECT_EQ(entries.back(), "1004");
 }
 
-TEST_F(HistoryFileTest, AppendCreatesPrivateFoldersAndFile) {
-  const fs::path path = folder_ / "state" / "calcorix" / "history";
-  EXPECT_TRUE(AppendHistory(path, "2+3"));
-  EXPECT_TRUE(AppendHistory(path, "2+3"));
-  EXPECT_TRUE(AppendHistory(path, "# note"));
-  EXPECT_EQ(Read(path), "2+3\n# note\n");
-  EXPECT_EQ(Mode(path), 0600u);
-  EXPECT_EQ(Mode(path.parent_path()), 0700u);
-  EXPECT_EQ(Mode(path.parent_path().parent_path()), 0700u);
-  // Nothing but the file is left beside it.
-  EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()), 1);
+TEST_F(HistoryFileTest, AppendCreatesPrivateFoldersAndFileWhateverTheUmask) {
+  for (const mode_t mask : {0022, 0277, 0377}) {
+    SCOPED_TRACE(mask);
+    const fs::path path = folder_ / std::to_string(mask) / "state" / "calcorix" / "history";
+    const mode_t before = ::umask(mask);
+    EXPECT_TRUE(AppendHistory(path, "2+3"));
+    EXPECT_TRUE(AppendHistory(path, "2+3"));
+    EXPECT_TRUE(AppendHistory(path, "# note"));
+    ::umask(before);
+    EXPECT_EQ(Read(path), "2+3\n# note\n");
+    EXPECT_EQ(Mode(path), 0600u);
+    EXPECT_EQ(Mode(path.parent_path()), 0700u);
+    EXPECT_EQ(Mode(path.parent_path().parent_path()), 0700u);
+    // Nothing but the file and its lock is left beside it.
+    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()),
+              2);
+  }
+}
+
+TEST_F(HistoryFileTest, SessionsSavingAtOnceKeepEveryLine) {
+  const fs::path path = folder_ / "history";
+  const auto session = [&](char name) {
+    for (int i = 0; i < 300; ++i)
+      EXPECT_TRUE(AppendHistory(path, name + std::to_string(i)));
+  };
+  std::thread other(session, 'a');
+  session('b');
+  other.join();
+  std::vector<std::string> entries;
+  ASSERT_TRUE(LoadHistory(path, entries));
+  EXPECT_EQ(entries.size(), 600u);
 }
 
 TEST_F(HistoryFileTest, AppendKeepsWhatAnotherSessionSaved) {
@@ -163,6 +186,12 @@ TEST_F(HistoryFileTest, FailsWhenTheFileCannotBeUsed) {
   // A file where a folder should be.
   Write(folder_ / "file", "");
   EXPECT_FALSE(AppendHistory(folder_ / "file" / "calcorix" / "history", "1"));
+
+  // A FIFO: not opened, so nothing waits for a writer.
+  ASSERT_EQ(::mkfifo((folder_ / "fifo").c_str(), 0600), 0);
+  EXPECT_FALSE(LoadHistory(folder_ / "fifo", entries));
+  EXPECT_FALSE(AppendHistory(folder_ / "fifo", "1"));
+  EXPECT_EQ(fs::status(folder_ / "fifo").type(), fs::file_type::fifo);
 }
 
 }  // namespace

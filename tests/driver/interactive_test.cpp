@@ -16,6 +16,7 @@
 
 #include "cli_support.hpp"
 #include "pty_session.hpp"
+#include "terminal_screen.hpp"
 
 namespace calcorix::test {
 namespace {
@@ -40,6 +41,30 @@ std::string ReadFile(const fs::path& path) {
   std::ostringstream bytes;
   bytes << file.rdbuf();
   return bytes.str();
+}
+
+// The rows an xterm shows after `bytes`: `columns` wide, and `newColumns` wide from `resizedAt` on.
+std::vector<std::string> Screen(std::string_view bytes, int columns,
+                                std::size_t resizedAt = std::string::npos, int newColumns = 0) {
+  fuzz::TerminalScreen screen(columns, 24);
+  screen.Feed(bytes.substr(0, resizedAt));
+  if (resizedAt < bytes.size()) {
+    screen.Resize(newColumns);
+    screen.Feed(bytes.substr(resizedAt));
+  }
+  return screen.Rows();
+}
+
+// The typed line as the screen shows it: the `count` rows above the row that holds only `result`,
+// joined.
+std::string LineAbove(const std::vector<std::string>& rows, const std::string& result,
+                      std::size_t count) {
+  const auto found = std::find(rows.begin(), rows.end(), result);
+  if (found == rows.end() || found - rows.begin() < static_cast<std::ptrdiff_t>(count)) return {};
+  std::string line;
+  for (auto row = found - static_cast<std::ptrdiff_t>(count); row != found; ++row)
+    line += *row;
+  return line;
 }
 
 unsigned Mode(const fs::path& path) {
@@ -141,7 +166,7 @@ TEST_F(Interactive, CtrlCDiscardsTheLineAndTheSessionGoesOn) {
   ASSERT_TRUE(session.WaitFor("> "));
   session.Type("q\r");
   EXPECT_EQ(session.WaitForExit(), 0);
-  EXPECT_EQ(ReadFile(History()), "4*5\nq\n");
+  EXPECT_EQ(ReadFile(History()), "4*5\n");  // a quit line is not kept: Up, Enter would quit
 }
 
 TEST_F(Interactive, TheSessionEndsWithStatusZero) {
@@ -238,6 +263,10 @@ TEST_F(Interactive, HistoryIsKeptBetweenSessions) {
 TEST_F(Interactive, CtrlRFindsTypedTextInTheHistory) {
   PtySession& session = Start(Options());
   ASSERT_TRUE(session.WaitFor("> "));
+  // A first session has no history yet: nothing is found.
+  session.Type(std::string(kCtrlR) + "x");
+  ASSERT_TRUE(session.WaitFor("(brak)"));
+  ASSERT_TRUE(Compute(session, "\r", "0"));
   for (const char* line : {"6*7\r", "2^10\r", "sqrt(16)*3\r", "1+1\r"}) {
     session.Type(line);
     ASSERT_TRUE(session.WaitFor("> "));
@@ -265,7 +294,7 @@ TEST_F(Interactive, CtrlRFindsTypedTextInTheHistory) {
     ASSERT_TRUE(session.WaitFor("szukaj"));
     ASSERT_TRUE(Compute(session, "\r", c.value));
   }
-  EXPECT_EQ(session.Count("(brak)"), 2u);
+  EXPECT_EQ(session.Count("(brak)"), 3u);
   // Ctrl-G gives back the line the search began on.
   session.Type(std::string("5-1") + kCtrlR + "2^");
   ASSERT_TRUE(session.WaitFor("2^10"));
@@ -294,13 +323,17 @@ TEST_F(Interactive, AnUnusableHistoryGivesOneNoteAndAWorkingSession) {
   struct Case {
     const char* name;
     std::string stateHome;
+    std::string note;  // the path as the note shows it
   };
   const fs::path file = folder_ / "file";
   std::ofstream(file) << "not a folder";
   fs::create_directories(folder_ / "broken" / "calcorix" / "history");
   const Case cases[] = {
-      {"a file where the folder should be", file.string()},
-      {"a folder where the file should be", (folder_ / "broken").string()},
+      {"a file where the folder should be", file.string(), file.string() + "/calcorix/history"},
+      {"a folder where the file should be", (folder_ / "broken").string(),
+       (folder_ / "broken").string() + "/calcorix/history"},
+      {"escape sequences in the path", file.string() + "/\x1b]2;title\a",
+       file.string() + "/\\x1B]2;title\\x07/calcorix/history"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -316,6 +349,7 @@ TEST_F(Interactive, AnUnusableHistoryGivesOneNoteAndAWorkingSession) {
     session.Type(kCtrlD);
     EXPECT_EQ(session.WaitForExit(), 0);
     EXPECT_EQ(session.Count("Historia niedostępna: "), 1u);
+    EXPECT_EQ(session.Count("Historia niedostępna: " + c.note + "\r"), 1u);
   }
   EXPECT_TRUE(fs::is_directory(folder_ / "broken" / "calcorix" / "history"));
 }
@@ -353,6 +387,72 @@ TEST_F(Interactive, CalcorixAloneGetsTheSessionFromTheConfigurationFile) {
   ASSERT_TRUE(session.WaitFor("Wpisz wyrażenie, max. 255 znaków, q lub Ctrl+Z - wyjście.\r"));
   ASSERT_TRUE(session.WaitFor("> "));
   ASSERT_TRUE(Compute(session, "1+1\r", "2"));
+  session.Type(kCtrlD);
+  EXPECT_EQ(session.WaitForExit(), 0);
+}
+
+// The line as it was typed stays on the screen above its result: after a resize, and after an
+// insertion that pushes the rows of a long line along.
+TEST_F(Interactive, TheScreenShowsTheLineAboveItsResult) {
+  std::string ones = "1";
+  while (ones.size() < 119)
+    ones += "+1";
+  std::string numbers = "1";  // no row of it looks like another
+  for (int n = 2; n <= 45; ++n)
+    numbers += "+" + std::to_string(n);
+  struct Case {
+    const char* name;
+    unsigned short columns, newColumns;
+    std::string keys, line, result;
+  };
+  const Case cases[] = {
+      {"resized from 100 to 40 columns", 100, 40, ones + "+2", ones + "+2", "62"},
+      {"inserted at the start", 20, 20, numbers + "\x01" + "7+7+7+7+7+7+7+7+7+7+",
+       "7+7+7+7+7+7+7+7+7+7+" + numbers, "1105"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PtyOptions options = Options();
+    options.columns = c.columns;
+    PtySession& session = Start(options);
+    ASSERT_TRUE(session.WaitFor("> "));
+    session.Type(c.keys);
+    ASSERT_TRUE(session.WaitFor(c.keys.substr(c.keys.size() - 2)));
+    session.WaitFor(std::string(1, c.keys.back()), 0.3);  // drawn to the end, as far as it goes
+    const std::size_t resizedAt = session.Received().size();
+    session.Resize(c.newColumns, 24);
+    session.WaitFor("> ", 1);  // drawn anew for the new width before Enter
+    ASSERT_TRUE(Compute(session, "\r", c.result));
+    const std::vector<std::string> rows =
+        Screen(session.Received(), c.columns, resizedAt, c.newColumns);
+    EXPECT_EQ(LineAbove(rows, c.result, (c.line.size() + 2 + c.newColumns - 1) / c.newColumns),
+              "> " + c.line);
+    session.Type(kCtrlD);
+    EXPECT_EQ(session.WaitForExit(), 0);
+  }
+}
+
+// The C library decodes five- and six-byte sequences that libedit cannot encode again.
+TEST_F(Interactive, BytesThatFormNoCharacterAreDropped) {
+  const std::string noCharacter = "\xfd\xb6\xb6\xb6\xb6\xb6";
+  fs::create_directories(History().parent_path());
+  std::ofstream(History(), std::ios::binary) << "2*" + noCharacter + "\n3*3\n";
+  PtySession& session = Start(Options());
+  ASSERT_TRUE(session.WaitFor("> "));
+  ASSERT_TRUE(Compute(session, "1+1" + noCharacter + "\r", "2"));
+  ASSERT_TRUE(Compute(session, std::string(kUp) + kUp + kUp + "\r", "9"));
+  session.Type(kCtrlD);
+  EXPECT_EQ(session.WaitForExit(), 0);
+}
+
+TEST_F(Interactive, AResizeWhileCtrlVWaitsTypesNothing) {
+  PtySession& session = Start(Options());
+  ASSERT_TRUE(session.WaitFor("> "));
+  session.Type(std::string("1+2") + kCtrlV);
+  ASSERT_TRUE(session.WaitForQuotedKey());
+  session.Resize(60, 24);
+  session.WaitFor("1+2", 1);                   // drawn anew
+  ASSERT_TRUE(Compute(session, "+4\r", "7"));  // the "+" after Ctrl-V, as it is
   session.Type(kCtrlD);
   EXPECT_EQ(session.WaitForExit(), 0);
 }

@@ -57,5 +57,12 @@ TEST(NameCompletion, NoWordFitsEveryName) {
   }
 }
 
+TEST(NameCompletion, CandidateListFillsTheWidth) {
+  const std::vector<std::string_view> names = {"SQR(", "SQRT(", "SIN("};
+  EXPECT_EQ(CandidateList(names, 80), "\r\nSQR(   SQRT(  SIN(\r\n");
+  EXPECT_EQ(CandidateList(names, 14), "\r\nSQR(   SQRT(\r\nSIN(\r\n");
+  EXPECT_EQ(CandidateList(names, 3), "\r\nSQR(\r\nSQRT(\r\nSIN(\r\n");
+}
+
 }  // namespace
 }  // namespace calcorix::test

@@ -28,11 +28,15 @@ TEST(RandomSeed, OnlyAWholeNumberBelow2To64IsASeed) {
 }
 
 TEST(RandomSeed, ComesFromCalcorixSeed) {
-  ::setenv("CALCORIX_SEED", "31337", 1);
+#ifdef _WIN32  // an empty value removes the variable
+  const auto setenv = [](const char* name, const char* value, int) { ::_putenv_s(name, value); };
+  const auto unsetenv = [](const char* name) { ::_putenv_s(name, ""); };
+#endif
+  setenv("CALCORIX_SEED", "31337", 1);
   EXPECT_EQ(SeedFromEnvironment(), 31337u);
-  ::setenv("CALCORIX_SEED", "x", 1);
+  setenv("CALCORIX_SEED", "x", 1);
   EXPECT_EQ(SeedFromEnvironment(), std::nullopt);
-  ::unsetenv("CALCORIX_SEED");
+  unsetenv("CALCORIX_SEED");
   EXPECT_EQ(SeedFromEnvironment(), std::nullopt);
 }
 

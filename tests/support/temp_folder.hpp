@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -15,16 +16,33 @@ namespace calcorix::test {
 class TempFolder {
  public:
   TempFolder() {
+#ifdef _WIN32
+    // No mkdtemp: a random name, taken only when no folder of that name was there.
+    std::random_device random;
+    for (int attempt = 0; root_.empty(); ++attempt) {
+      if (attempt == 100) throw std::runtime_error("no temporary folder");
+      const auto name = "calcorix-" + std::to_string(random());
+      const auto path = std::filesystem::temp_directory_path() / name;
+      if (std::filesystem::create_directory(path)) root_ = path;
+    }
+#else
     std::string pattern = (std::filesystem::temp_directory_path() / "calcorix-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
     root_ = pattern;
+#endif
   }
-  ~TempFolder() { std::filesystem::remove_all(root_); }
+  ~TempFolder() {
+    std::filesystem::remove_all(root_);
+  }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
-  const std::filesystem::path& Root() const { return root_; }
-  std::string Path(const std::string& relative) const { return (root_ / relative).string(); }
+  const std::filesystem::path& Root() const {
+    return root_;
+  }
+  std::string Path(const std::string& relative) const {
+    return (root_ / relative).string();
+  }
 
   // Writes the bytes exactly as given (no line-end translation), making the folders on the way,
   // and gives the file's path.
