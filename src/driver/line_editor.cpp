@@ -1,7 +1,8 @@
-// The line editor on libedit: every libedit call of the program is in this file. libedit's own
-// signal handling (EL_SIGNAL) is left off: it does its work inside the handlers, forwards each
-// signal to the whole process group, and re-arms itself only from its built-in read function.
-// Here the key source answers the signals between two keys, and hands them over as inputs.
+// The line editor on libedit: every libedit call of the program is in this file, through the table
+// of edit_library.hpp. libedit's own signal handling (EL_SIGNAL) is left off: it does its work
+// inside the handlers, forwards each signal to the whole process group, and re-arms itself only
+// from its built-in read function. Here the key source answers the signals between two keys, and
+// hands them over as inputs.
 
 #include "driver/line_editor.hpp"
 
