@@ -2,6 +2,15 @@
 # licence). When it can be built, the INTERFACE target calcorix_line_editing carries libedit's
 # headers and libraries; otherwise standard input is read without it. One status line says which.
 option(CALCORIX_LINE_EDITING "Line editing at a terminal in standard-input mode (needs libedit)" ON)
+# Linked, libedit and the libraries it needs are loaded at every start, also for a calculation in a
+# script loop that never edits a line; loaded with dlopen, only when a session is interactive (the
+# package preset). A statically linked program links it: it has no dlopen.
+option(CALCORIX_LOAD_LIBEDIT
+  "Load libedit with dlopen when a session is interactive, instead of linking it" OFF)
+if(CALCORIX_LOAD_LIBEDIT AND CALCORIX_STATIC)
+  message(FATAL_ERROR "CALCORIX_LOAD_LIBEDIT needs a dynamically linked program: "
+                      "set CALCORIX_STATIC=OFF (the package preset does)")
+endif()
 
 set(_line_editing_off "")
 if(NOT CALCORIX_LINE_EDITING)
@@ -24,7 +33,9 @@ else()
 endif()
 
 set(_line_editing_libraries edit ${TERMINFO_LIBRARIES})
-if(NOT _line_editing_off AND CALCORIX_STATIC)
+if(CALCORIX_LOAD_LIBEDIT)
+  set(_line_editing_libraries ${CMAKE_DL_LIBS})
+elseif(NOT _line_editing_off AND CALCORIX_STATIC)
   # Debian's static libedit needs libbsd (and libbsd needs libmd); each archive must be there.
   list(APPEND _line_editing_libraries ${LIBBSD_STATIC_LIBRARIES})
   foreach(_library IN LISTS _line_editing_libraries)
@@ -40,8 +51,15 @@ endif()
 if(_line_editing_off)
   message(STATUS "Line editing at a terminal: off (${_line_editing_off}); standard input is read plainly")
 else()
-  message(STATUS "Line editing at a terminal: on (libedit ${LIBEDIT_VERSION})")
+  if(CALCORIX_LOAD_LIBEDIT)
+    message(STATUS "Line editing at a terminal: on (libedit ${LIBEDIT_VERSION}, loaded when a "
+                   "session is interactive)")
+  else()
+    message(STATUS "Line editing at a terminal: on (libedit ${LIBEDIT_VERSION})")
+  endif()
   add_library(calcorix_line_editing INTERFACE)
+  target_compile_definitions(calcorix_line_editing INTERFACE
+                             CALCORIX_LOAD_LIBEDIT=$<BOOL:${CALCORIX_LOAD_LIBEDIT}>)
   target_include_directories(calcorix_line_editing SYSTEM INTERFACE
                              ${LIBEDIT_INCLUDE_DIRS} ${TERMINFO_INCLUDE_DIRS})
   target_link_directories(calcorix_line_editing INTERFACE

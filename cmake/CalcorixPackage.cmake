@@ -50,6 +50,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME calcorix)
+# A libedit loaded with dlopen is no library dpkg-shlibdeps can see; CPack adds its findings to
+# this. The version is the newest of libedit2's symbols file among the functions the program
+# loads (src/driver/edit_library.hpp), as dpkg-shlibdeps would give it for a linked program.
+if(CALCORIX_LOAD_LIBEDIT AND TARGET calcorix_line_editing)
+  set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "libedit2 (>= 3.1-20140620-0)")
+endif()
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION
   "pocket calculator for the console, 80-bit arithmetic

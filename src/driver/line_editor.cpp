@@ -1,12 +1,11 @@
-// The line editor on libedit: every libedit call of the program is in this file. libedit's own
-// signal handling (EL_SIGNAL) is left off: it does its work inside the handlers, forwards each
-// signal to the whole process group, and re-arms itself only from its built-in read function.
-// Here the key source answers the signals between two keys, and hands them over as inputs.
+// The line editor on libedit: every libedit call of the program is in this file, through the table
+// of edit_library.hpp. libedit's own signal handling (EL_SIGNAL) is left off: it does its work
+// inside the handlers, forwards each signal to the whole process group, and re-arms itself only
+// from its built-in read function. Here the key source answers the signals between two keys, and
+// hands them over as inputs.
 
 #include "driver/line_editor.hpp"
 
-#include <histedit.h>
-#include <termcap.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +20,7 @@
 #include <vector>
 
 #include "base/text.hpp"
+#include "driver/edit_library.hpp"
 #include "driver/history_search.hpp"
 #include "driver/name_completion.hpp"
 #include "platform/console.hpp"
@@ -39,11 +39,15 @@ constexpr char kPrompt[] = "> ";
 // cost of drawing small when a whole file is pasted by mistake. Keys beyond it are dropped.
 constexpr std::ptrdiff_t kLongestTypedLine = 4096;
 
-bool TerminalIsKnown() {
+// TERM names a terminal that can edit; asked before libedit is loaded.
+bool TerminalIsNamed() {
   const char* name = std::getenv("TERM");
-  if (name == nullptr || name[0] == '\0' || std::strcmp(name, "dumb") == 0) return false;
+  return name != nullptr && name[0] != '\0' && std::strcmp(name, "dumb") != 0;
+}
+
+bool TerminalIsKnown(const EditLibrary& libedit) {
   char entry[4096];  // ignored by the terminfo implementation, written by a real termcap one
-  return tgetent(entry, name) == 1;
+  return libedit.tgetent(entry, std::getenv("TERM")) == 1;
 }
 
 bool EndingSignalNoted() {
@@ -52,7 +56,8 @@ bool EndingSignalNoted() {
 
 class EditLineEditor final : public LineEditor {
  public:
-  EditLineEditor(int inputFd, int outputFd) : inputFd_(inputFd), outputFd_(outputFd) {}
+  EditLineEditor(const EditLibrary& libedit, int inputFd, int outputFd)
+      : libedit_(libedit), inputFd_(inputFd), outputFd_(outputFd) {}
   ~EditLineEditor() override;
   EditLineEditor(const EditLineEditor&) = delete;
   EditLineEditor& operator=(const EditLineEditor&) = delete;
@@ -91,6 +96,7 @@ class EditLineEditor final : public LineEditor {
   // The lines of typed text go to pending_ and the history.
   void TakeTypedText(std::string_view text);
 
+  const EditLibrary& libedit_;
   int inputFd_;
   int outputFd_;
   FILE* input_ = nullptr;
@@ -116,7 +122,7 @@ class EditLineEditor final : public LineEditor {
 
 EditLineEditor& EditLineEditor::Of(EditLine* el) {
   void* editor = nullptr;
-  el_get(el, EL_CLIENTDATA, &editor);
+  OpenEditLibrary()->el_get(el, EL_CLIENTDATA, &editor);
   return *static_cast<EditLineEditor*>(editor);
 }
 
@@ -137,7 +143,7 @@ unsigned char EditLineEditor::Complete(EditLine* el, int) try {
 
 unsigned char EditLineEditor::StartSearch(EditLine* el, int) try {
   EditLineEditor& editor = Of(el);
-  const LineInfoW* typed = el_wline(el);
+  const LineInfoW* typed = editor.libedit_.el_wline(el);
   editor.original_.assign(typed->buffer, typed->lastchar);
   editor.originalCursor_ = static_cast<std::size_t>(typed->cursor - typed->buffer);
   editor.search_.emplace(editor.history_.Entries());
@@ -161,26 +167,27 @@ bool EditLineEditor::Open() {
   if (output_ == nullptr && outputCopy >= 0) ::close(outputCopy);
   if (input_ == nullptr || output_ == nullptr) return false;
 
-  el_ = el_init_fd("calcorix", input_, output_, stderr, inputFd_, outputFd_, STDERR_FILENO);
+  el_ =
+      libedit_.el_init_fd("calcorix", input_, output_, stderr, inputFd_, outputFd_, STDERR_FILENO);
   if (el_ == nullptr) return false;
   int editing = 0;
-  if (el_get(el_, EL_EDITMODE, &editing) != 0 || editing == 0) return false;
-  libeditHistory_ = history_init();
+  if (libedit_.el_get(el_, EL_EDITMODE, &editing) != 0 || editing == 0) return false;
+  libeditHistory_ = libedit_.history_init();
   if (libeditHistory_ == nullptr) return false;
   HistEvent event;
-  history(libeditHistory_, &event, H_SETSIZE, static_cast<int>(kHistoryLimit));
-  history(libeditHistory_, &event, H_SETUNIQUE, 1);
+  libedit_.history(libeditHistory_, &event, H_SETSIZE, static_cast<int>(kHistoryLimit));
+  libedit_.history(libeditHistory_, &event, H_SETUNIQUE, 1);
 
-  el_set(el_, EL_CLIENTDATA, this);
-  el_set(el_, EL_EDITOR, "emacs");
-  el_set(el_, EL_SIGNAL, 0);
-  el_set(el_, EL_PROMPT, &Prompt);
-  el_set(el_, EL_GETCFN, &ReadCharacter);
-  el_set(el_, EL_HIST, history, libeditHistory_);
+  libedit_.el_set(el_, EL_CLIENTDATA, this);
+  libedit_.el_set(el_, EL_EDITOR, "emacs");
+  libedit_.el_set(el_, EL_SIGNAL, 0);
+  libedit_.el_set(el_, EL_PROMPT, &Prompt);
+  libedit_.el_set(el_, EL_GETCFN, &ReadCharacter);
+  libedit_.el_set(el_, EL_HIST, libedit_.history, libeditHistory_);
   // Inserting characters into a line that wraps leaves the rows after the insertion short on the
   // screen; without the terminal's insert capabilities libedit writes the rest of the line instead.
   for (const char* capability : {"im", "ic", "IC"})
-    el_set(el_, EL_SETTC, capability, "", static_cast<const char*>(nullptr));
+    libedit_.el_set(el_, EL_SETTC, capability, "", static_cast<const char*>(nullptr));
   Bind();
   return true;
 }
@@ -191,15 +198,18 @@ void EditLineEditor::Start(SessionHistory history, std::unique_ptr<KeySource> ke
   HistEvent event;
   for (const std::string& entry : history_.Entries()) {
     // Recalled, a line that is no text of characters would make libedit abort.
-    if (FormsOnlyCharacters(entry)) ::history(libeditHistory_, &event, H_ENTER, entry.c_str());
+    if (FormsOnlyCharacters(entry))
+      libedit_.history(libeditHistory_, &event, H_ENTER, entry.c_str());
   }
 }
 
 void EditLineEditor::Bind() {
   // Named in wide characters: libedit keeps these pointers, and copies narrow names never freed.
-  el_wset(el_, EL_ADDFN, L"calcorix-complete", L"Complete a function or constant name", &Complete);
-  el_wset(el_, EL_ADDFN, L"calcorix-search", L"Search the history for typed text", &StartSearch);
-  el_wset(el_, EL_ADDFN, L"calcorix-redraw", L"Draw the line anew", &Redraw);
+  libedit_.el_wset(el_, EL_ADDFN, L"calcorix-complete", L"Complete a function or constant name",
+                   &Complete);
+  libedit_.el_wset(el_, EL_ADDFN, L"calcorix-search", L"Search the history for typed text",
+                   &StartSearch);
+  libedit_.el_wset(el_, EL_ADDFN, L"calcorix-redraw", L"Draw the line anew", &Redraw);
   const char* const bindings[][2] = {
       {"^I", "calcorix-complete"},
       {"^R", "calcorix-search"},
@@ -217,13 +227,13 @@ void EditLineEditor::Bind() {
       {"\\e[1;5C", "em-next-word"},
   };
   for (const auto& binding : bindings) {
-    el_set(el_, EL_BIND, binding[0], binding[1], static_cast<const char*>(nullptr));
+    libedit_.el_set(el_, EL_BIND, binding[0], binding[1], static_cast<const char*>(nullptr));
   }
 }
 
 EditLineEditor::~EditLineEditor() {
-  if (el_ != nullptr) el_end(el_);  // gives the terminal back its settings
-  if (libeditHistory_ != nullptr) history_end(libeditHistory_);
+  if (el_ != nullptr) libedit_.el_end(el_);  // gives the terminal back its settings
+  if (libeditHistory_ != nullptr) libedit_.history_end(libeditHistory_);
   if (input_ != nullptr) std::fclose(input_);
   if (output_ != nullptr) std::fclose(output_);
 }
@@ -240,8 +250,8 @@ bool EditLineEditor::ReadLine(std::string& line) {
     keys_->Listen(true);
     // Keys typed once the prompt shows must reach the editor: left to el_gets, the terminal
     // would still echo them and take Ctrl-D as its own end of file until the first key is read.
-    el_set(el_, EL_PREP_TERM, 1);
-    const char* text = el_gets(el_, &count);
+    libedit_.el_set(el_, EL_PREP_TERM, 1);
+    const char* text = libedit_.el_gets(el_, &count);
     keys_->Listen(false);
     switch (stop_) {
       case Stop::Interrupt:
@@ -250,7 +260,7 @@ bool EditLineEditor::ReadLine(std::string& line) {
       case Stop::CtrlZ: {
         // After Ctrl-V the editor has already gone to a new line; a bare Ctrl+Z byte has not.
         if (count != 0) Write("\r\n");
-        const LineInfo* typed = el_line(el_);
+        const LineInfo* typed = libedit_.el_line(el_);
         TakeTypedText({typed->buffer, static_cast<std::size_t>(typed->cursor - typed->buffer)});
         ended_ = true;
         continue;
@@ -279,13 +289,13 @@ bool EditLineEditor::ReadLine(std::string& line) {
 void EditLineEditor::TakeTypedText(std::string_view text) {
   for (std::string& line : TypedLines(text)) {
     HistEvent event;
-    if (history_.Add(line)) history(libeditHistory_, &event, H_ENTER, line.c_str());
+    if (history_.Add(line)) libedit_.history(libeditHistory_, &event, H_ENTER, line.c_str());
     pending_.push_back(std::move(line));
   }
 }
 
 EditorView EditLineEditor::View() const {
-  const LineInfoW* typed = el_wline(el_);
+  const LineInfoW* typed = libedit_.el_wline(el_);
   return {prompt_,
           {typed->buffer, static_cast<std::size_t>(typed->lastchar - typed->buffer)},
           static_cast<std::size_t>(typed->cursor - typed->buffer)};
@@ -316,8 +326,8 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
         continue;
       case Kind::Continue:
         // Stopped by someone else: the shell may have changed the terminal's settings.
-        el_set(el_, EL_PREP_TERM, 0);
-        el_set(el_, EL_PREP_TERM, 1);
+        libedit_.el_set(el_, EL_PREP_TERM, 0);
+        libedit_.el_set(el_, EL_PREP_TERM, 1);
         continue;
       case Kind::Ending:
         stop_ = Stop::EndingSignal;
@@ -342,7 +352,7 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
     }
     if (search_) return Deliver(character, SearchKey(key));
     if (key >= 0x20 && key != 0x7f) {
-      const LineInfoW* typed = el_wline(el_);
+      const LineInfoW* typed = libedit_.el_wline(el_);
       if (typed->lastchar - typed->buffer >= kLongestTypedLine) {
         count = 0;
         continue;
@@ -372,18 +382,18 @@ int EditLineEditor::Deliver(wchar_t* character, wchar_t key) {
 
 std::size_t EditLineEditor::RowsBelow() const {
   int columns = 80;
-  el_get(el_, EL_GETTC, "co", &columns);
+  libedit_.el_get(el_, EL_GETTC, "co", &columns);
   return RowsAfterCursor(View(), static_cast<std::size_t>(std::max(columns, 1)));
 }
 
 void EditLineEditor::Suspend() {
-  el_set(el_, EL_PREP_TERM, 0);
+  libedit_.el_set(el_, EL_PREP_TERM, 0);
   Write("^Z");  // what the terminal itself echoes; the shell goes on below it
   keys_->Suspend();
-  el_set(el_, EL_PREP_TERM, 1);
-  el_resize(el_);
+  libedit_.el_set(el_, EL_PREP_TERM, 1);
+  libedit_.el_resize(el_);
   // The shell has left the cursor at the start of a line: the prompt and the line are drawn anew.
-  el_set(el_, EL_REFRESH);
+  libedit_.el_set(el_, EL_REFRESH);
 }
 
 void EditLineEditor::Resize() {
@@ -392,11 +402,11 @@ void EditLineEditor::Resize() {
   // terminal made of the rows above.
   char* clearToLineEnd = nullptr;
   Write(std::string(RowsBelow(), '\n') + "\r");
-  if (el_get(el_, EL_GETTC, "ce", &clearToLineEnd) == 0 && clearToLineEnd != nullptr) {
+  if (libedit_.el_get(el_, EL_GETTC, "ce", &clearToLineEnd) == 0 && clearToLineEnd != nullptr) {
     Write(clearToLineEnd);
   }
-  el_resize(el_);
-  el_set(el_, EL_REFRESH);
+  libedit_.el_resize(el_);
+  libedit_.el_set(el_, EL_REFRESH);
 }
 
 wchar_t EditLineEditor::SearchKey(wchar_t key) {
@@ -415,7 +425,7 @@ wchar_t EditLineEditor::SearchKey(wchar_t key) {
       break;
     case SearchStep::Left: {
       const wchar_t again[] = {key, 0};
-      el_wpush(el_, again);
+      libedit_.el_wpush(el_, again);
       break;
     }
   }
@@ -425,15 +435,15 @@ wchar_t EditLineEditor::SearchKey(wchar_t key) {
 }
 
 void EditLineEditor::ShowLine(const std::wstring& text, std::size_t cursor) {
-  const LineInfoW* typed = el_wline(el_);
-  el_cursor(el_, static_cast<int>(typed->lastchar - typed->cursor));
-  el_deletestr(el_, static_cast<int>(typed->lastchar - typed->buffer));
-  if (el_winsertstr(el_, text.c_str()) != 0) return;
-  el_cursor(el_, static_cast<int>(cursor) - static_cast<int>(text.size()));
+  const LineInfoW* typed = libedit_.el_wline(el_);
+  libedit_.el_cursor(el_, static_cast<int>(typed->lastchar - typed->cursor));
+  libedit_.el_deletestr(el_, static_cast<int>(typed->lastchar - typed->buffer));
+  if (libedit_.el_winsertstr(el_, text.c_str()) != 0) return;
+  libedit_.el_cursor(el_, static_cast<int>(cursor) - static_cast<int>(text.size()));
 }
 
 unsigned char EditLineEditor::CompleteName() {
-  const LineInfo* typed = el_line(el_);
+  const LineInfo* typed = libedit_.el_line(el_);
   const std::string_view before(typed->buffer,
                                 static_cast<std::size_t>(typed->cursor - typed->buffer));
   const std::string_view after(typed->cursor,
@@ -441,8 +451,8 @@ unsigned char EditLineEditor::CompleteName() {
   const NameCompletion completion = calcorix::CompleteName(before, after);
   if (completion.candidates.empty()) return CC_ERROR;
   if (completion.replacement != before.substr(before.size() - completion.wordLength)) {
-    el_deletestr(el_, static_cast<int>(completion.wordLength));
-    if (el_insertstr(el_, completion.replacement.c_str()) != 0) return CC_ERROR;
+    libedit_.el_deletestr(el_, static_cast<int>(completion.wordLength));
+    if (libedit_.el_insertstr(el_, completion.replacement.c_str()) != 0) return CC_ERROR;
     return CC_REFRESH;
   }
   // Nothing more to add: a second Tab shows what fits.
@@ -452,17 +462,19 @@ unsigned char EditLineEditor::CompleteName() {
 
 void EditLineEditor::ListCandidates(const std::vector<std::string_view>& candidates) {
   int columns = 80;
-  el_get(el_, EL_GETTC, "co", &columns);
+  libedit_.el_get(el_, EL_GETTC, "co", &columns);
   std::fputs(CandidateList(candidates, static_cast<std::size_t>(std::max(columns, 1))).c_str(),
              output_);
   std::fflush(output_);
   // The list has moved the cursor below the line: draw the prompt and the line anew there.
-  el_set(el_, EL_REFRESH);
+  libedit_.el_set(el_, EL_REFRESH);
 }
 
 std::unique_ptr<EditLineEditor> OpenEditor(int inputFd, int outputFd) {
-  if (!IsTerminal(inputFd) || !IsTerminal(outputFd) || !TerminalIsKnown()) return nullptr;
-  auto editor = std::make_unique<EditLineEditor>(inputFd, outputFd);
+  if (!IsTerminal(inputFd) || !IsTerminal(outputFd) || !TerminalIsNamed()) return nullptr;
+  const EditLibrary* libedit = OpenEditLibrary();
+  if (libedit == nullptr || !TerminalIsKnown(*libedit)) return nullptr;
+  auto editor = std::make_unique<EditLineEditor>(*libedit, inputFd, outputFd);
   if (!editor->Open()) return nullptr;
   return editor;
 }

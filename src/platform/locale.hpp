@@ -5,8 +5,9 @@
 
 namespace calcorix {
 
-// Adopts the user's locale (setlocale(LC_ALL, "")) and stores its decimal symbol as
-// DecimalSeparator when it is exactly one byte; otherwise DecimalSeparator stays ".".
+// Adopts the user's character set (LC_CTYPE: the terminal's text, the editor's wide characters)
+// and numeric conventions (LC_NUMERIC), and stores the decimal symbol as DecimalSeparator when it
+// is exactly one byte; otherwise DecimalSeparator stays ".". The other categories stay "C".
 void AdoptUserLocale();
 
 // True when the adopted locale's character set is UTF-8.

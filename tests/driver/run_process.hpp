@@ -30,7 +30,9 @@ enum class InputSource { Pipe, Directory, Closed };
 struct ProcessOptions {
   std::vector<std::string> arguments;  // without the program itself
   std::string input;                   // written to standard input, which is then closed
-  std::vector<std::string> environment = {"LANG=C", "PATH=/usr/bin:/bin"};
+  // No configuration of the machine's own (in /etc/xdg) may change what the program prints.
+  std::vector<std::string> environment = {"LANG=C", "PATH=/usr/bin:/bin",
+                                          "XDG_CONFIG_DIRS=/nonexistent"};
   OutputTarget target = OutputTarget::Pipe;
   InputSource source = InputSource::Pipe;
   ErrorTarget errorTarget = ErrorTarget::Inherit;
@@ -47,6 +49,13 @@ struct ProcessOptions {
 };
 
 ProcessResult RunProcess(const std::string& program, const ProcessOptions& options);
+
+// Sets "NAME=value" in `environment`, in place of the variable's value there.
+inline void SetVariable(std::vector<std::string>& environment, const std::string& variable) {
+  const std::string name = variable.substr(0, variable.find('=') + 1);
+  std::erase_if(environment, [&](const std::string& entry) { return entry.starts_with(name); });
+  environment.push_back(variable);
+}
 
 // The texts as execve wants them: pointers into them, then a null pointer.
 inline std::vector<char*> ExecPointers(std::vector<std::string>& texts) {

@@ -166,6 +166,9 @@ TEST(Shell, WhereTheConfigurationFileIsFound) {
   folders.Write("xdg/calcorix/calcorix.cfg", "-tD\n");
   folders.Write("home/.config/calcorix/calcorix.cfg", "-tD\n");
   const std::string home = folders.Path("home");
+  folders.Write("system/calcorix/calcorix.cfg", "-tD\n");
+  folders.Write("site/calcorix/calcorix.cfg", "-tG\n");
+  const std::string system = folders.Path("system"), site = folders.Path("site");
   const struct {
     const char* name;
     std::vector<std::string> environment;
@@ -181,12 +184,19 @@ TEST(Shell, WhereTheConfigurationFileIsFound) {
        "-tR\n",
        radians},
       {"beside the executable before the user's", {"XDG_CONFIG_HOME=" + xdg}, "-tG\n", grads},
-      {"then XDG_CONFIG_HOME", {"XDG_CONFIG_HOME=" + xdg, "HOME=/nonexistent"}, {}, degrees},
+      {"then XDG_CONFIG_HOME",
+       {"XDG_CONFIG_HOME=" + xdg, "HOME=/nonexistent", "XDG_CONFIG_DIRS=" + site},
+       {},
+       degrees},
       {"then ~/.config", {"HOME=" + home}, {}, degrees},
       {"a relative XDG_CONFIG_HOME is ignored",
        {"XDG_CONFIG_HOME=xdg", "HOME=/nonexistent"},
        {},
        radians},
+      {"then the first folder of XDG_CONFIG_DIRS that has one, relative ones passed over",
+       {"HOME=/nonexistent", "XDG_CONFIG_DIRS=site:/nonexistent::" + system + ":" + site},
+       {},
+       degrees},
       {"none at all", {"HOME=/nonexistent"}, {}, radians},
   };
 #endif
@@ -195,8 +205,8 @@ TEST(Shell, WhereTheConfigurationFileIsFound) {
     Installed installed(row.beside);
     ProcessOptions options;
     options.arguments = {"SIN(100)"};
-    options.environment.insert(options.environment.end(), row.environment.begin(),
-                               row.environment.end());
+    for (const std::string& variable : row.environment)
+      SetVariable(options.environment, variable);
     const ProcessResult result = installed.Run(options);
     EXPECT_EQ(result.output, row.expected);
     EXPECT_EQ(result.exitStatus, 0);

@@ -14,7 +14,11 @@ char decimalSeparator = '.';
 
 void AdoptUserLocale() {
   decimalSeparator = '.';
-  if (std::setlocale(LC_ALL, "") == nullptr) return;
+  // Only the two categories the program uses: every other one would be one more locale file to
+  // open at each start, for a calculation that never asks it anything. Each is adopted on its
+  // own, so that an unusable setting of one leaves the other as the user has it.
+  std::setlocale(LC_CTYPE, "");
+  if (std::setlocale(LC_NUMERIC, "") == nullptr) return;
   const std::lconv* conventions = std::localeconv();
   if (conventions != nullptr && conventions->decimal_point != nullptr &&
       std::strlen(conventions->decimal_point) == 1) {
