@@ -9,8 +9,9 @@ namespace calcorix {
 // (~/.config/calcorix/calcorix.cfg when that is unset), and calcorix/calcorix.cfg in each folder
 // of $XDG_CONFIG_DIRS (/etc/xdg when that is unset or empty), where the system-wide settings lie.
 // When none does, an unread file whose path is the one beside the executable (empty when the
-// executable could not be located). Writes nothing and raises nothing but a failure to allocate. On Windows the user's file is
-// %APPDATA%\calcorix\calcorix.cfg and there is no system-wide one (config_location_windows.cpp).
+// executable could not be located). Writes nothing and raises nothing but a failure to allocate.
+// On Windows the user's file is %APPDATA%\calcorix\calcorix.cfg and there is no system-wide one
+// (config_location_windows.cpp).
 ConfigFile FindConfigFile();
 
 }  // namespace calcorix
