@@ -10,6 +10,7 @@
 #include "calcorix/calculator.hpp"
 #include "driver/formula_hint.hpp"
 #include "driver/line_editor.hpp"
+#include "driver/session_commands.hpp"
 #include "driver/texts.hpp"
 #include "platform/console.hpp"
 #include "platform/line_reader.hpp"
@@ -120,6 +121,12 @@ void RunStandardInput(Calculator& calculator, ConsoleSink& sink) {
   if (const auto editor = OpenLineEditor(kStandardInput, kStandardOutput)) {
     while (editor->ReadLine(line)) {
       EndIfSignalled();
+      const SessionCommand command = SessionCommandOf(line);
+      if (command == SessionCommand::Exit) return;
+      if (command == SessionCommand::Help) {
+        WriteHelpScreen();
+        continue;
+      }
       if (!HandleInputLine(line, calculator, sink)) return;
     }
     EndIfSignalled();
