@@ -8,6 +8,10 @@
 // the kind it claims to be, and a printed value must read back close to the value computed: within
 // one unit of its last printed digit (or of the 17th significant digit, beyond which places are
 // written as zeros).
+//
+// And the grammar, written out here a second time as plain recursive descent: a text it rejects
+// prints no result line and has its fault reported; a text it accepts never gets the
+// formula-error line (the passes find nothing wrong in it) and no fault.
 
 #include <algorithm>
 #include <cfloat>
@@ -20,8 +24,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text.hpp"
 #include "calcorix/calculator.hpp"
+#include "engine/formula.hpp"
 #include "fuzz_support.hpp"
+#include "session/name_table.hpp"
 
 namespace calcorix::fuzz {
 namespace {
@@ -45,10 +52,133 @@ class RecordingSink final : public LineSink {
   void Line(std::string_view text, LineKind kind) override {
     if (text.find_first_of("\r\n") != std::string_view::npos)
       Fail("a line end inside a line", text);
+    if (faults != 0) Fail("a line after the fault", text);
     lines.push_back({std::string(text), kind});
   }
+  void FormulaFault(ErrorKind kind, std::size_t position) override {
+    ++faults;
+    faultKind = kind;
+    faultPosition = position;
+  }
   std::vector<PrintedLine> lines;
+  int faults = 0;
+  ErrorKind faultKind = ErrorKind::None;
+  std::size_t faultPosition = 0;
 };
+
+// sum := signs term {("+"|"-") signs term}, term := factor {("*"|"/") signs factor},
+// factor := postfix ["^" signs factor], postfix := primary {"!"},
+// primary := number | "(" sum ")" | FUNCTION "(" sum ")" | CONSTANT, signs := {"+"|"-"},
+// number := digits ["." [digits]] [exponent] | "." digits [exponent],
+// exponent := "E" ["+"|"-"] digits.
+// Taking the longest number is exact: nothing that may follow a number can begin with a digit,
+// "." or "E".
+class Grammar {
+ public:
+  explicit Grammar(std::string_view text) : text_(text) {}
+  bool Accepts() { return Sum() && at_ == text_.size(); }
+
+ private:
+  bool At(char c) const { return at_ < text_.size() && text_[at_] == c; }
+  void Signs() {
+    while (At('+') || At('-'))
+      ++at_;
+  }
+  bool Digits() {
+    const std::size_t start = at_;
+    while (at_ < text_.size() && IsDigit(text_[at_]))
+      ++at_;
+    return at_ > start;
+  }
+  bool Close() { return At(')') && ++at_ != 0; }
+  bool Sum() {
+    Signs();
+    if (!Term()) return false;
+    while (At('+') || At('-')) {
+      ++at_;
+      Signs();
+      if (!Term()) return false;
+    }
+    return true;
+  }
+  bool Term() {
+    if (!Factor()) return false;
+    while (At('*') || At('/')) {
+      ++at_;
+      Signs();
+      if (!Factor()) return false;
+    }
+    return true;
+  }
+  bool Factor() {
+    if (!Postfix()) return false;
+    if (!At('^')) return true;
+    ++at_;
+    Signs();
+    return Factor();
+  }
+  bool Postfix() {
+    if (!Primary()) return false;
+    while (At('!'))
+      ++at_;
+    return true;
+  }
+  bool Primary() {
+    if (At('(')) {
+      ++at_;
+      return Sum() && Close();
+    }
+    if (const NamedValue* named = MatchName(text_, at_)) {
+      at_ += named->name.size();
+      return named->function == nullptr || (Sum() && Close());
+    }
+    return Number();
+  }
+  bool Number() {
+    if (Digits()) {
+      if (At('.')) {
+        ++at_;
+        Digits();
+      }
+    } else if (!At('.') || (++at_, !Digits())) {
+      return false;
+    }
+    if (!At('E')) return true;
+    ++at_;
+    if (At('+') || At('-')) ++at_;
+    return Digits();
+  }
+
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
+void CheckGrammar(const RecordingSink& sink, std::string expression) {
+  const std::string given = expression;
+  FormulaState state;
+  if (sink.faults > 1) Fail("the fault reported twice", given);
+  if (CheckParentheses(expression, state)) {
+    if (sink.faults != 1 || sink.faultKind != ErrorKind::UnmatchedParenthesis ||
+        sink.faultPosition >= given.size() ||
+        (given[sink.faultPosition] != '(' && given[sink.faultPosition] != ')')) {
+      Fail("unbalanced, and no parenthesis pointed at", given);
+    }
+    return;
+  }
+  const bool wellFormed = Grammar(expression).Accepts();
+  if (!wellFormed) {
+    if (!sink.lines.empty() && sink.lines[0].kind == LineKind::Result)
+      Fail("a result line for a malformed expression", given);
+    if (sink.faults != 1 || sink.faultPosition > given.size())
+      Fail("a malformed expression without its fault", given);
+    return;
+  }
+  if (sink.faults != 0) Fail("a fault in a well-formed expression", given);
+  for (const PrintedLine& line : sink.lines) {
+    if (line.kind == LineKind::FormulaError)
+      Fail("the formula-error line for a well-formed expression", given);
+  }
+}
 
 bool IsErrorLine(const PrintedLine& line) {
   return (line.text == kGeneralErrorLine && line.kind == LineKind::CalculationError) ||
@@ -239,5 +369,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Fail("an exception left the calculation", expression);
   }
   fuzz::CheckOutput(sink.lines, ok, calculator, expression);
+  fuzz::CheckGrammar(sink, expression);
   return 0;
 }

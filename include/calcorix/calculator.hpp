@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +36,17 @@ struct Result {
   bool ok = false;
   // The value that was printed; meaningful only when ok.
   long double value = 0;
+  // What went wrong; None when ok. A malformed expression gives the kind of its first fault
+  // (MissingNumber for "2+*3"), also when the line printed is that of an arithmetic error met
+  // while it was computed ("(2*)/0"). Otherwise DivisionByZero or CalculationError.
+  ErrorKind errorKind = ErrorKind::None;
+  // Where the expression is malformed or its parentheses do not pair: an index into the
+  // expression as given, blanks and tabs counted. It is the first character that no well-formed
+  // expression can have there ("2+*3": 2, the "*"), just after the last character that is no
+  // blank when the expression ends too soon ("2+": 2), the first letter of an unknown name
+  // ("2*cost(1)": 2), or the unmatched parenthesis ("(1+2": 0). Nothing for a well-formed
+  // expression, also when its calculation fails ("1/0").
+  std::optional<std::size_t> errorPosition;
 };
 
 class Calculator {
@@ -46,13 +59,16 @@ class Calculator {
   Calculator& operator=(const Calculator&) = delete;
 
   // Computes one expression as the program computes one line of standard input (comment and quit
-  // lines are not recognised here): at most its first 255 characters count, blanks are ignored and
-  // letters may be in either case. Never throws for anything the expression holds; only a failure
-  // to allocate memory leaves as an exception.
+  // lines are not recognised here): at most its first 255 characters count, blanks and tabs are
+  // ignored, letters may be in either case and "," is a decimal point like ".". An expression that
+  // is not well-formed ("2(3)", "2+", "sin()", "1.5.5") never gives a value: its answer is the
+  // formula-error line "Błąd w formule". Never throws for anything the expression holds; only a
+  // failure to allocate memory leaves as an exception.
   Result Evaluate(std::string_view expression);
 
-  // The same, handing each line to `sink` as it is produced instead of collecting them. Answers
-  // Result::ok; the value is then Answer().
+  // The same, handing each line to `sink` as it is produced instead of collecting them, and then
+  // the expression's fault to sink.FormulaFault when it has one. Answers Result::ok; the value is
+  // then Answer().
   bool Evaluate(std::string_view expression, LineSink& sink);
 
   // ANS: the value of the last calculation whose result line was printed (0 before any).

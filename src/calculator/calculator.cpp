@@ -19,6 +19,15 @@ class CollectingSink final : public LineSink {
   std::vector<std::string>& lines_;
 };
 
+CalculationOutcome Calculate(calcorix::Session& session, std::string_view expression,
+                             LineSink& sink) {
+  const ArithmeticUnitScope arithmeticUnit;
+  session.output = &sink;
+  const CalculationOutcome outcome = ResultPrinter(session, CutText(expression));
+  session.output = nullptr;
+  return outcome;
+}
+
 }  // namespace
 
 // The library's calculation session under a name private to the calculator, so that the public
@@ -36,18 +45,18 @@ Calculator& Calculator::operator=(Calculator&&) noexcept = default;
 Result Calculator::Evaluate(std::string_view expression) {
   Result result;
   CollectingSink sink(result.lines);
-  result.ok = Evaluate(expression, sink);
+  const CalculationOutcome outcome = Calculate(*session_, expression, sink);
+  result.ok = outcome.printed;
   if (result.ok) result.value = session_->answerValue;
+  result.errorKind = outcome.error;
+  result.errorPosition = outcome.errorPosition;
   return result;
 }
 
 bool Calculator::Evaluate(std::string_view expression, LineSink& sink) {
-  const ArithmeticUnitScope arithmeticUnit;
-  session_->output = &sink;
-  std::string text(CutText(expression));
-  const bool ok = ResultPrinter(*session_, text);
-  session_->output = nullptr;
-  return ok;
+  const CalculationOutcome outcome = Calculate(*session_, expression, sink);
+  if (outcome.errorPosition) sink.FormulaFault(outcome.error, *outcome.errorPosition);
+  return outcome.printed;
 }
 
 long double Calculator::Answer() const {

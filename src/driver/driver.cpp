@@ -6,10 +6,12 @@
 
 #include "arith/checked.hpp"
 #include "calcorix/calculator.hpp"
+#include "driver/formula_hint.hpp"
 #include "driver/graph_run.hpp"
 #include "driver/history_file.hpp"
 #include "driver/line_editor.hpp"
 #include "driver/loop_passes.hpp"
+#include "driver/session_commands.hpp"
 #include "driver/texts.hpp"
 #include "platform/console.hpp"
 #include "platform/line_reader.hpp"
@@ -31,16 +33,39 @@ constexpr int kStandardInput = 0;
 constexpr int kStandardOutput = 1;
 constexpr int kStandardError = 2;
 
-// The calculator's lines go to standard output as the program's own texts; the sink remembers
-// whether any calculation failed, for -x.
+// The calculator's lines go to standard output as the program's own texts; at a terminal, where a
+// malformed expression breaks goes to standard error after them. The sink remembers whether any
+// calculation failed, or any expression was cut, for -x.
 class ConsoleSink final : public LineSink {
  public:
   void Line(std::string_view text, LineKind kind) override {
     WriteLine(text);
     if (kind != LineKind::Result) anyFailed = true;
   }
+  void FormulaFault(ErrorKind kind, std::size_t position) override {
+    if (!showFaults) return;
+    FlushConsole();  // the hint belongs under the error line
+    for (const std::string& line : FormulaHint(expression, position, kind, utf8Diagnostics))
+      WriteDiagnostic(line);
+  }
+  // An expression or input line that lost its end: noted at a terminal, and a failure for -x.
+  void NoteCut() {
+    anyCut = true;
+    if (showFaults) WriteDiagnostic(CutExpressionHint());
+  }
+  bool Failed() const { return anyFailed || anyCut; }
+
+  std::string_view expression;  // the one being computed, as typed
+  bool showFaults = false;
+  bool utf8Diagnostics = false;
   bool anyFailed = false;
+  bool anyCut = false;
 };
+
+void Compute(Calculator& calculator, ConsoleSink& sink, std::string_view expression) {
+  sink.expression = expression;
+  calculator.Evaluate(expression, sink);
+}
 
 // Between two lines or loop passes: a noted SIGINT or SIGTERM ends the program now, after the
 // whole lines written so far.
@@ -60,9 +85,11 @@ std::optional<std::uint64_t> SeedOfThisRun() {
 }
 
 void RunLoop(const Settings& settings, const std::string& expression, Calculator& calculator,
-             LineSink& sink) {
+             ConsoleSink& sink) {
   ForEachLoopPass(settings, calculator, [&] {
-    calculator.Evaluate(expression, sink);
+    Compute(calculator, sink, expression);
+    // Every pass computes the same text, and LI changes nothing of its grammar: one hint is enough.
+    sink.showFaults = false;
     return true;
   });
 }
@@ -72,23 +99,29 @@ bool IsComment(const std::string& line) {
 }
 
 // One line of standard input, typed or piped; false for the quit line.
-bool HandleInputLine(const std::string& line, Calculator& calculator, LineSink& sink) {
+bool HandleInputLine(const std::string& line, Calculator& calculator, ConsoleSink& sink) {
   if (IsComment(line)) {
     WriteRawLine(line);
   } else if (IsQuitLine(line)) {
     return false;
   } else {
-    calculator.Evaluate(line, sink);
+    Compute(calculator, sink, line);
   }
   return true;
 }
 
-void RunStandardInput(Calculator& calculator, LineSink& sink) {
+void RunStandardInput(Calculator& calculator, ConsoleSink& sink) {
   std::string line;
   // At a terminal, the line editor; everywhere else the bytes are read as they come.
   if (const auto editor = OpenLineEditor(kStandardInput, kStandardOutput)) {
     while (editor->ReadLine(line)) {
       EndIfSignalled();
+      const SessionCommand command = SessionCommandOf(line);
+      if (command == SessionCommand::Exit) return;
+      if (command == SessionCommand::Help) {
+        WriteHelpScreen();
+        continue;
+      }
       if (!HandleInputLine(line, calculator, sink)) return;
     }
     EndIfSignalled();
@@ -101,6 +134,7 @@ void RunStandardInput(Calculator& calculator, LineSink& sink) {
     EndIfSignalled();
     // A failed read is no end of the input: nothing more is computed, and it is no success.
     if (reader.Failed()) EndProgram(1);
+    if (reader.LastLineCut()) sink.NoteCut();
     if (!HandleInputLine(line, calculator, sink)) return;
   } while (!reader.AtEnd());
   EndIfSignalled();
@@ -148,23 +182,33 @@ int RunCalcorix() {
   }
   if (line.parameters.empty()) PrintBanner(settings);
 
+  // Standard input together with a loop computes nothing: the lines the user fed would be lost.
+  if (settings.inputSource == InputSource::StandardInput && settings.loopEnabled) {
+    WriteDiagnostic(
+        "Odczytu ze standardowego wejścia nie można łączyć z pętlą (-l); nic nie obliczono.");
+    return 2;
+  }
+
   settings.options.seed = SeedOfThisRun();
   Calculator calculator(settings.options);
   ConsoleSink sink;
+  sink.showFaults = IsTerminal(kStandardError);
+  sink.utf8Diagnostics = StyleFor(settings.textMode, kStandardError).encoding == TextEncoding::Utf8;
   if (commandLine) {
     const std::string expression = line.JoinExpressionWords(settings.expressionWordCount);
+    // The note on the cut was among the hints already.
+    if (line.ExpressionIsCut(settings.expressionWordCount)) sink.anyCut = true;
     if (graph) {
       sink.anyFailed = DrawLoopGraph(settings, expression, calculator, outputStyle);
     } else if (settings.loopEnabled) {
       RunLoop(settings, expression, calculator, sink);
     } else {
-      calculator.Evaluate(expression, sink);
+      Compute(calculator, sink, expression);
     }
-  } else if (!settings.loopEnabled) {
+  } else {
     RunStandardInput(calculator, sink);
   }
-  // Standard input together with a loop computes nothing.
-  return settings.errorStatus && sink.anyFailed ? 2 : 0;
+  return settings.errorStatus && sink.Failed() ? 2 : 0;
 }
 
 }  // namespace calcorix

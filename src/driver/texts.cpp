@@ -58,9 +58,13 @@ void PrintVersion() {
   EndProgram(0);
 }
 
-void PrintHelp() {
+void WriteHelpScreen() {
   for (std::string_view line : kHelp)
     WriteLine(line);
+}
+
+void PrintHelp() {
+  WriteHelpScreen();
   EndProgram(0);
 }
 

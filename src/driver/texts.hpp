@@ -13,6 +13,9 @@ void PrintBanner(const Settings& settings);
 // The help screen; ends the program with status 0 (EndProgram), it does not return.
 [[noreturn]] void PrintHelp();
 
+// The help screen alone, for "help" at the interactive prompt.
+void WriteHelpScreen();
+
 // The banner's first two lines, the program and its version; ends the program with status 0.
 [[noreturn]] void PrintVersion();
 

@@ -28,12 +28,21 @@ void ReportFormulaError(FormulaState& state, std::string_view text, std::size_t&
 struct MissingParentheses {
   std::size_t count = 0;
   char parenthesis = ')';  // ')' when there are more "(" than ")", else '('
+  // The unmatched parenthesis the line is about: the first "(" that is never closed, or the
+  // first ")" that closes nothing (an index into the text as given).
+  std::size_t position = 0;
 };
 
 // Opens the expression's error state (formulaValid = true), then compares the counts of "(" and
 // ")". Unbalanced: answers what is missing and leaves the text as it was. Balanced: removes every
-// blank, upper-cases a-z (nothing else), turns an empty result into "0" and answers nothing. The
-// order of the parentheses is not examined here. Raises nothing.
+// blank and tab, upper-cases a-z (nothing else), reads "," as the decimal point ".", turns an
+// empty result into "0" and answers nothing. The order of the parentheses is not examined here.
+// Raises nothing.
 std::optional<MissingParentheses> CheckParentheses(std::string& expression, FormulaState& state);
+
+// The index in `given` of the character that CheckParentheses moved to `cleaned` in its cleaned
+// text; for the end of the cleaned text, the index just after the last character of `given` that
+// is no blank or tab.
+std::size_t PositionBeforeCleaning(std::string_view given, std::size_t cleaned);
 
 }  // namespace calcorix

@@ -10,6 +10,7 @@
 #include "output/number_format.hpp"
 #include "output/radix_format.hpp"
 #include "output/scientific.hpp"
+#include "session/grammar.hpp"
 #include "session/named_constants.hpp"
 #include "session/scanner.hpp"
 
@@ -28,6 +29,14 @@ void WriteMissingParentheses(Session& session, const MissingParentheses& missing
 // The formula-error line comes once per expression, before any error line of the same expression.
 void WriteFormulaErrorIfAny(Session& session) {
   if (!session.formula.formulaValid) session.output->Line("Błąd w formule", LineKind::FormulaError);
+}
+
+// The outcome of a calculation that printed no value: the text's fault when it has one (with its
+// place in the expression as given), else `otherwise`.
+CalculationOutcome Failed(const std::optional<FormulaFault>& fault, std::string_view given,
+                          ErrorKind otherwise) {
+  if (!fault) return {false, otherwise, std::nullopt};
+  return {false, fault->kind, PositionBeforeCleaning(given, fault->position)};
 }
 
 }  // namespace
@@ -57,31 +66,39 @@ std::string ResultText(const Session& session, long double value) {
   return FormatGeneral(value, 16, 1, separator);
 }
 
-bool ResultPrinter(Session& session, std::string& expression) {
-  if (const auto missing = CheckParentheses(expression, session.formula)) {
+CalculationOutcome ResultPrinter(Session& session, std::string_view expression) {
+  std::string text(expression);
+  if (const auto missing = CheckParentheses(text, session.formula)) {
     WriteMissingParentheses(session, *missing);
-    return false;
+    return {false, ErrorKind::UnmatchedParenthesis, missing->position};
   }
+  const std::optional<FormulaFault> fault = FindFormulaFault(text);
   try {
-    const std::string reduced = ScanExpression(session, expression);
+    const std::string reduced = ScanExpression(session, text);
     const long double value = ComputeText(reduced, session.formula);
     if (!session.formula.formulaValid) {
       WriteFormulaErrorIfAny(session);
-      return false;
+      // The passes find no fault the grammar lets through; this is only a fallback.
+      return Failed(fault, expression, ErrorKind::MissingNumber);
     }
     // Built completely before anything is written: an error while formatting prints no part of it.
-    const std::string text = ResultText(session, value);
-    session.output->Line(text, LineKind::Result);
+    const std::string result = ResultText(session, value);
+    if (fault) {
+      session.output->Line("Błąd w formule", LineKind::FormulaError);
+      return Failed(fault, expression, ErrorKind::None);
+    }
+    session.output->Line(result, LineKind::Result);
     RecordPrintedResult(session, value);
-    return true;
+    return {true, ErrorKind::None, std::nullopt};
   } catch (const EDivByZero&) {
     WriteFormulaErrorIfAny(session);
     session.output->Line("Błąd: dzielenie przez zero.", LineKind::DivisionByZero);
+    return Failed(fault, expression, ErrorKind::DivisionByZero);
   } catch (const CalculationError&) {
     WriteFormulaErrorIfAny(session);
     session.output->Line("Błąd w formule.", LineKind::CalculationError);
+    return Failed(fault, expression, ErrorKind::CalculationError);
   }
-  return false;
 }
 
 }  // namespace calcorix

@@ -34,6 +34,7 @@ int LineReader::Peek() {
 
 void LineReader::ReadLine(std::string& line) {
   line.clear();
+  cut_ = false;
   if (skipLineFeed_ && Peek() == '\n') ++begin_;
   skipLineFeed_ = false;
   for (;;) {
@@ -45,6 +46,7 @@ void LineReader::ReadLine(std::string& line) {
            start[stop] != kEndOfInput) {
       ++stop;
     }
+    cut_ = cut_ || line.size() + stop > kMaxTextLength;
     if (line.size() < kMaxTextLength) {
       line.append(start, std::min(stop, kMaxTextLength - line.size()));
     }

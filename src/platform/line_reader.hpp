@@ -32,6 +32,9 @@ class LineReader {
   // True at the end of the data, when the next byte is Ctrl+Z, and after a failed read. May wait.
   bool AtEnd();
 
+  // True when the last line had more than 255 characters (only the first 255 were kept).
+  bool LastLineCut() const { return cut_; }
+
   // True once a read of the descriptor failed (for another reason than an interruption): the data
   // ended there, and not because there was no more of it.
   bool Failed() const { return failed_; }
@@ -50,6 +53,7 @@ class LineReader {
   bool endOfData_ = false;
   bool failed_ = false;
   bool skipLineFeed_ = false;  // the last line ended with CR: a following LF belongs to it
+  bool cut_ = false;
 };
 
 }  // namespace calcorix

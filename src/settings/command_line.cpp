@@ -73,6 +73,18 @@ std::string CommandLine::ExpressionWord(std::size_t n) const {
   return n >= 1 && n <= words.size() ? words[n - 1] : std::string();
 }
 
+bool CommandLine::ExpressionIsCut(std::size_t count) const {
+  // The words themselves are cut to 255 characters each: their lengths come from the parameters.
+  std::size_t length = 0, taken = 0;
+  for (const std::string& parameter : parameters) {
+    if (taken == count) break;
+    if (IsSwitch(parameter)) continue;
+    length += parameter.size();
+    ++taken;
+  }
+  return length > kMaxTextLength;
+}
+
 std::string CommandLine::JoinExpressionWords(std::size_t count) const {
   std::string joined;
   for (std::size_t n = 0; n < count && n < words.size() && joined.size() < kMaxTextLength; ++n)

@@ -58,6 +58,10 @@ struct CommandLine {
   // the expression the driver computes.
   std::string JoinExpressionWords(std::size_t count) const;
 
+  // True when the first `count` expression words, as given, hold more than 255 characters
+  // together: the expression the driver computes lacks the rest.
+  bool ExpressionIsCut(std::size_t count) const;
+
  private:
   const Switch* Find(char letter) const;
 };

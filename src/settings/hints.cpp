@@ -91,16 +91,8 @@ std::vector<std::string> CommandLineHints(const CommandLine& line) {
   }
   // Only (count modulo 256) words are joined, each cut to 255 characters, and so is what they
   // make: any of these cuts loses a part of what the user wrote.
-  const std::size_t count = line.CountExpressionWords() % 256;
-  std::size_t length = 0, taken = 0;
-  for (const std::string& parameter : parameters) {
-    if (taken == count) break;
-    if (!parameter.empty() && parameter[0] == '-') continue;
-    length += parameter.size();
-    ++taken;
-  }
-  if (length > kMaxTextLength) {
-    hints.push_back("Wyrażenie ma więcej niż 255 znaków; liczy się tylko 255 pierwszych.");
+  if (line.ExpressionIsCut(line.CountExpressionWords() % 256)) {
+    hints.emplace_back(CutExpressionHint());
   }
   for (std::string& hint : hints)
     hint = Printable(std::move(hint));
@@ -112,6 +104,10 @@ std::string ConfigValueHint(std::string_view path, std::size_t line, char letter
   return Printable(std::string(path) + ", wiersz " + std::to_string(line) +
                    ": nieprawidłowa wartość " + Quoted(value) + " klucza -" +
                    std::string(1, LowerAscii(letter)) + " została pominięta.");
+}
+
+std::string_view CutExpressionHint() {
+  return "Wyrażenie ma więcej niż 255 znaków; liczy się tylko 255 pierwszych.";
 }
 
 std::string_view UnreadInputHint() {

@@ -23,6 +23,9 @@ std::vector<std::string> CommandLineHints(const CommandLine& line);
 std::string ConfigValueHint(std::string_view path, std::size_t line, char letter,
                             std::string_view value);
 
+// The note for an expression or a line of standard input longer than 255 characters.
+std::string_view CutExpressionHint();
+
 // The note for a start without parameters while standard input is a pipe or a file.
 std::string_view UnreadInputHint();
 

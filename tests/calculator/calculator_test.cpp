@@ -56,6 +56,71 @@ TEST(Calculator, LinesOkAndValue) {
   EXPECT_EQ(calculator.Evaluate("1/4").value, 0.25L);
 }
 
+// A typo never becomes a number, and the user is told where; the value of every well-formed
+// expression is as before. Each row runs after "7", so ANS and MEM must still be 7 after a failure.
+TEST(Calculator, MalformedExpressionsAreErrorsWithTheirPlace) {
+  const std::string formula = "Błąd w formule";
+  const struct {
+    const char* expression;
+    std::vector<std::string> lines;
+    ErrorKind kind;
+    std::optional<std::size_t> position;
+    AngleUnit unit = AngleUnit::Radians;
+  } rows[] = {
+      {"2(3)", {formula}, ErrorKind::MissingOperator, 1},
+      {"2pi", {formula}, ErrorKind::MissingOperator, 1},
+      {"2sin(30)", {formula}, ErrorKind::MissingOperator, 1, AngleUnit::Degrees},
+      {"(1+2)(3+4)", {formula}, ErrorKind::MissingOperator, 5},
+      {"LIPI", {formula}, ErrorKind::MissingOperator, 2},
+      {"3!4", {formula}, ErrorKind::MissingOperator, 2},
+      {"2+*3", {formula}, ErrorKind::MissingNumber, 2},
+      {"2 + * 3", {formula}, ErrorKind::MissingNumber, 4},  // blanks count in the position
+      {"2+", {formula}, ErrorKind::MissingNumber, 2},
+      {"2^ ", {formula}, ErrorKind::MissingNumber, 2},
+      {"*3", {formula}, ErrorKind::MissingNumber, 0},
+      {"sin()", {formula}, ErrorKind::MissingNumber, 4},
+      {"()", {formula}, ErrorKind::MissingNumber, 1},
+      {"1.5.5", {formula}, ErrorKind::MalformedNumber, 3},
+      {"1e", {formula}, ErrorKind::MalformedNumber, 2},
+      {"2EXP(0)", {formula}, ErrorKind::MalformedNumber, 2},
+      {"pi pi", {formula}, ErrorKind::MissingOperator, 3},
+      {"2*cost(1)", {formula}, ErrorKind::UnknownName, 2},
+      {"answer", {formula}, ErrorKind::UnknownName, 0},
+      {"2=2", {formula}, ErrorKind::UnexpectedCharacter, 1},
+      {")1+2(", {formula}, ErrorKind::UnmatchedParenthesis, 0},
+      {"sin((1)", {"Brakuje 1 nawiasów \")\"."}, ErrorKind::UnmatchedParenthesis, 3},
+      // An error line the passes print stays as it was, and the fault is still told.
+      {"(2*)/0", {formula, "Błąd: dzielenie przez zero."}, ErrorKind::MissingNumber, 3},
+      {"2(0/0)", {"Błąd w formule."}, ErrorKind::MissingOperator, 1},
+      {"1/0", {"Błąd: dzielenie przez zero."}, ErrorKind::DivisionByZero, std::nullopt},
+      {"0/0", {"Błąd w formule."}, ErrorKind::CalculationError, std::nullopt},
+      // Well-formed: runs of signs, numbers with a point at either end, "!" after "!" or ")".
+      {"", {"0"}, ErrorKind::None, std::nullopt},
+      {"2*--3", {"6"}, ErrorKind::None, std::nullopt},
+      {"-3", {"-3"}, ErrorKind::None, std::nullopt},
+      {"2^-2", {"0.25"}, ErrorKind::None, std::nullopt},
+      {"+-+3", {"-3"}, ErrorKind::None, std::nullopt},
+      {"5.+.5", {"5.5"}, ErrorKind::None, std::nullopt},
+      {"1E+3", {"1000"}, ErrorKind::None, std::nullopt},
+      {"3!!", {"720"}, ErrorKind::None, std::nullopt},
+      {"(3)!", {"6"}, ErrorKind::None, std::nullopt},
+      {"0,25", {"0.25"}, ErrorKind::None, std::nullopt},  // what a comma locale prints
+      {"1\t+\t2", {"3"}, ErrorKind::None, std::nullopt},  // a tab is a blank
+  };
+  for (const auto& row : rows) {
+    Calculator calculator(Make(row.unit));
+    calculator.Evaluate("7");
+    const Result r = calculator.Evaluate(row.expression);
+    EXPECT_EQ(r.lines, row.lines) << row.expression;
+    EXPECT_EQ(r.errorKind, row.kind) << row.expression;
+    EXPECT_EQ(r.errorPosition, row.position) << row.expression;
+    EXPECT_EQ(r.ok, row.kind == ErrorKind::None) << row.expression;
+    if (!r.ok) {
+      EXPECT_TRUE(calculator.Answer() == 7 && calculator.Memory() == 7) << row.expression;
+    }
+  }
+}
+
 class Recorder final : public LineSink {
  public:
   void Line(std::string_view text, LineKind kind) override { lines.emplace_back(text, kind); }
@@ -130,13 +195,13 @@ TEST(Calculator, AnswerMemoryAndLoopValue) {
 
 TEST(Calculator, OnlyTheFirst255CharactersCount) {
   Calculator calculator;
-  // 254 characters of "0+0+...", then "+9": the 9 lies beyond the 255th character.
+  // 253 characters of "0+0+...+0", then "*1+9": the "+9" lies beyond the 255th character.
   std::string text;
-  while (text.size() < 254)
+  while (text.size() < 253)
     text += "0+";
-  text.resize(254);
-  EXPECT_EQ(calculator.Evaluate(text + "+9").lines, std::vector<std::string>{"0"});
-  EXPECT_EQ(calculator.Evaluate(text.substr(0, 253) + "+9").lines, std::vector<std::string>{"9"});
+  text.resize(253);
+  EXPECT_EQ(calculator.Evaluate(text + "*1+9").lines, std::vector<std::string>{"0"});
+  EXPECT_EQ(calculator.Evaluate(text + "+9").lines, std::vector<std::string>{"9"});
 }
 
 TEST(Calculator, EqualSeedsDrawEqualNumbers) {

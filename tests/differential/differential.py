@@ -168,6 +168,20 @@ class Generator:
         return self.dress(text)[:300]
 
 
+def as_words(expression):
+    """The expression as command-line words, split at its blanks. A word that begins with "-" is
+    a switch, so it stays glued to the word before it, and a leading one gets a "0" in front."""
+    words = []
+    for word in expression.split(" "):
+        if word.startswith("-") and words:
+            words[-1] += word
+        else:
+            words.append(word)
+    if words[0].startswith("-"):
+        words[0] = "0" + words[0]
+    return words
+
+
 def generate(args):
     rng = random.Random(args.seed)
     gen = Generator(rng)
@@ -201,7 +215,7 @@ def generate(args):
             words.append("-l%s:%s:%s" % (start, step, end))
             if "LI" not in expression.upper():
                 expression = "LI*" + expression if args.kind == "wellformed" else expression
-        runs.append(["args"] + words + expression.split(" "))
+        runs.append(["args"] + words + as_words(expression))
     if args.kind == "all":
         for words in (["-h"], ["-?"], ["--help"], ["--version"], [], ["-is"], ["-p"], ["-h", "-p"],
                       ["-l"], ["-l1"], ["-l1:x:3"], ["-l1E5000:1:2"], ["-l5:1:1", "LI"],

@@ -68,6 +68,7 @@ struct CliCase {
   std::optional<std::string> config;  // calcorix.cfg beside the binary
   std::string expected;               // standard output, byte for byte
   int exitStatus = 0;
+  std::optional<std::string> errors = {};  // standard error, byte for byte, when given
 };
 
 // Runs each case in a fresh installation, with `environment` added to the usual one.
@@ -80,7 +81,11 @@ inline void RunCases(const std::vector<CliCase>& cases,
     options.arguments = c.arguments;
     options.input = c.input;
     options.environment.insert(options.environment.end(), environment.begin(), environment.end());
+    if (c.errors) options.errorTarget = ErrorTarget::Pipe;
     const ProcessResult result = installed.Run(options);
+    if (c.errors) {
+      EXPECT_EQ(result.errors, *c.errors);
+    }
     EXPECT_FALSE(result.timedOut);
     EXPECT_EQ(result.signal, 0);
     EXPECT_EQ(result.output, c.expected);

@@ -105,7 +105,7 @@ void WriteFile(const fs::path& path, const std::string& contents) {
 
 TEST(HostileCli, CommandLines) {
   const std::string longWord(100000, '1');
-  std::vector<std::string> tenThousandSums(10000, "1+");
+  std::vector<std::string> tenThousandSums(10000, "+1");
   std::vector<std::string> tenThousandSwitches(10000, "-td");
   tenThousandSwitches.push_back("sin(30)");
   std::vector<std::string> openQuote{"-l'1:"};

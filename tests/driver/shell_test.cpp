@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -90,7 +91,21 @@ TEST(Shell, TextModes) {
 
 TEST(Shell, ErrorStatusOnRequest) {
   const std::string divide = "Błąd: dzielenie przez zero.";
+  const std::string ones = std::string(299, '1');
   RunCases({
+      {"single, a typo", {"-x", "2+*3"}, "", {}, Lines({"Błąd w formule"}), 2},
+      {"single, cut at 255 characters",
+       {"-x", ones, "/1"},
+       "",
+       {},
+       Lines({"1.111111111111111E254"}),
+       2},
+      {"standard input, a line cut at 255 characters",
+       {"-x", "-is"},
+       ones + "\n2\n",
+       {},
+       Lines({"1.111111111111111E254", "2"}),
+       2},
       {"single, an error", {"-x", "1/0"}, "", {}, Lines({divide}), 2},
       {"single, no -x", {"1/0"}, "", {}, Lines({divide}), 0},
       {"single, no error", {"-x", "1+1"}, "", {}, Lines({"2"}), 0},
@@ -276,8 +291,13 @@ TEST(Shell, HintsGoToATerminalOnly) {
     std::vector<std::string> arguments;
     std::string input;
     std::optional<std::string> config;
-    std::string hint;  // a part of the one line expected on standard error; "" for none
+    std::string hint;  // a part of what is expected on standard error; "" for none
+    std::size_t lines = 1;
   } rows[] = {
+      {"where a typo is", {"2+*3"}, "", {}, "  2+*3\r\n    ^ tu brakuje liczby\r\n", 2},
+      {"a loop tells it once", {"-l1:1:3", "2(LI)"}, "", {}, "   ^ tu brakuje znaku działania", 2},
+      {"the unmatched parenthesis", {"-is"}, "sin((1)\n", {}, "     ^ ten nawias nie jest", 2},
+      {"a line of standard input was cut", {"-is"}, longExpression + "\n", {}, "255 pierwszych"},
       {"a negative number", {"-1+2"}, "", {}, "napisz np. (0-1)+2."},
       {"an expression with a function", {"-sin(30)"}, "", {}, "0-sin(30)"},
       {"an unknown switch", {"-v", "1"}, "", {}, "Nieznana opcja \"-v\""},
@@ -313,7 +333,8 @@ TEST(Shell, HintsGoToATerminalOnly) {
       EXPECT_EQ(atTerminal.errors, "");
     } else {
       EXPECT_NE(atTerminal.errors.find(row.hint), std::string::npos) << atTerminal.errors;
-      EXPECT_EQ(atTerminal.errors.find('\n'), atTerminal.errors.size() - 1) << atTerminal.errors;
+      EXPECT_EQ(std::count(atTerminal.errors.begin(), atTerminal.errors.end(), '\n'), row.lines)
+          << atTerminal.errors;
     }
   }
 }

@@ -9,7 +9,7 @@
 namespace calcorix::test {
 namespace {
 
-TEST(CheckParentheses, NormalisesOnlyBlanksAndAsciiLetters) {
+TEST(CheckParentheses, NormalisesBlanksTabsCommasAndAsciiLetters) {
   struct Row {
     std::string text;
     std::string normalised;
@@ -21,7 +21,8 @@ TEST(CheckParentheses, NormalisesOnlyBlanksAndAsciiLetters) {
       {"", "0"},
       {"    ", "0"},
       {")(", ")("},
-      {"a\tb", "A\tB"},
+      {"a\tb", "AB"},
+      {"0,25", "0.25"},
       {std::string("\xA5z\0", 3), std::string("\xA5Z\0", 3)},  // code page 852 "ą" stays
   };
   for (const Row& row : rows) {
@@ -38,12 +39,11 @@ TEST(CheckParentheses, UnbalancedTextIsReportedAndLeftAsItWas) {
     std::string text;
     std::size_t count;
     char parenthesis;
+    std::size_t position;  // of the parenthesis without its pair
   };
   const Row rows[] = {
-      {"(1 + 2", 1, ')'},
-      {"1+2))", 2, '('},
-      {"((1)", 1, ')'},
-      {std::string(300, '('), 300, ')'},
+      {"(1 + 2", 1, ')', 0}, {"1+2))", 2, '(', 3},   {"((1)", 1, ')', 0},
+      {")((", 1, ')', 1},    {"sin((1)", 1, ')', 3}, {std::string(300, '('), 300, ')', 0},
   };
   for (const Row& row : rows) {
     std::string text = row.text;
@@ -52,6 +52,7 @@ TEST(CheckParentheses, UnbalancedTextIsReportedAndLeftAsItWas) {
     ASSERT_TRUE(missing) << row.text;
     EXPECT_EQ(missing->count, row.count) << row.text;
     EXPECT_EQ(missing->parenthesis, row.parenthesis) << row.text;
+    EXPECT_EQ(missing->position, row.position) << row.text;
     EXPECT_EQ(text, row.text);
   }
 }
