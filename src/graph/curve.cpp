@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 
 namespace calcorix {
 namespace {
@@ -75,16 +74,17 @@ std::vector<CurveVertex> TraceCurve(std::span<const GraphColumn> columns, int wi
     long double first, least, greatest, last;
     bool starts;
   };
-  std::optional<Run> run;
-  const auto finish = [&vertices, &run] {
-    bool starts = run->starts;
-    for (long double fraction : {run->first, run->least, run->greatest, run->last}) {
-      if (!starts && vertices.back().column == run->column && vertices.back().fraction == fraction)
+  Run run{};
+  bool open = false;  // whether run holds the drawing column being gathered
+  const auto finish = [&vertices, &run, &open] {
+    bool starts = run.starts;
+    for (long double fraction : {run.first, run.least, run.greatest, run.last}) {
+      if (!starts && vertices.back().column == run.column && vertices.back().fraction == fraction)
         continue;
-      vertices.push_back({run->column, fraction, starts});
+      vertices.push_back({run.column, fraction, starts});
       starts = false;
     }
-    run.reset();
+    open = false;
   };
   const auto count = static_cast<int>(columns.size());
   const GraphColumn* before = nullptr;
@@ -94,20 +94,21 @@ std::vector<CurveVertex> TraceCurve(std::span<const GraphColumn> columns, int wi
     const bool starts =
         before == nullptr || column.gapLeft || BreaksCurve(before->right, column.left, range.span);
     const int at = DrawingColumn(i, count, width);
-    if (run && (starts || run->column != at)) finish();
+    if (open && (starts || run.column != at)) finish();
     const long double least = Clamped(Fraction(column.min, range.span));
     const long double greatest = Clamped(Fraction(column.max, range.span));
     const long double right = Clamped(Fraction(column.right, range.span));
-    if (run) {
-      run->least = std::min(run->least, least);
-      run->greatest = std::max(run->greatest, greatest);
-      run->last = right;
+    if (open) {
+      run.least = std::min(run.least, least);
+      run.greatest = std::max(run.greatest, greatest);
+      run.last = right;
     } else {
       run = Run{at, Clamped(Fraction(column.left, range.span)), least, greatest, right, starts};
+      open = true;
     }
     before = &column;
   }
-  if (run) finish();
+  if (open) finish();
   return vertices;
 }
 
