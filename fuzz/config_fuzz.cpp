@@ -200,7 +200,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       places == 0 ? kNoFixedPlaces
                   : WholeNumberValue(std::string_view(lines[places - 1]).substr(2)));
   if (settings.options.decimalPlaces != expectedPlaces) Fail("decimal places", contents);
-  if (settings.loopEnabled || settings.graphRequested)
+  if (settings.loopEnabled || settings.graph != GraphRequest::None)
     Fail("loop or graph from the file", contents);
   return 0;
 }
