@@ -35,8 +35,9 @@ constexpr wchar_t kCtrlZ = kEndOfInput;
 constexpr wchar_t kMoveToEnd = 5;  // Ctrl-E, bound to ed-move-to-end
 constexpr wchar_t kRedraw = 0x1e;  // Ctrl-^, bound to a function that only redraws
 constexpr char kPrompt[] = "> ";
-// Characters a typed line may hold. Only kMaxTextLength count; the bound keeps memory and the
-// cost of drawing small when a whole file is pasted by mistake. Keys beyond it are dropped.
+// Characters a typed line may hold, and no more than the screen shows. Only kMaxTextLength count;
+// the bound keeps memory and the cost of drawing small when a whole file is pasted by mistake.
+// Keys beyond it are dropped.
 constexpr std::ptrdiff_t kLongestTypedLine = 4096;
 
 bool TerminalIsKnown() {
@@ -80,6 +81,8 @@ class EditLineEditor final : public LineEditor {
   EditorView View() const;
   void Write(std::string_view bytes) const { WriteAll(outputFd_, bytes, {EndingSignalNoted}); }
   std::size_t RowsBelow() const;
+  // True when a key that lengthens the line is to be dropped.
+  bool LineIsFull() const;
   void Suspend();
   void Resize();
   // Takes a key typed during the search; returns the key libedit is to see instead.
@@ -219,6 +222,13 @@ void EditLineEditor::Bind() {
   for (const auto& binding : bindings) {
     el_set(el_, EL_BIND, binding[0], binding[1], static_cast<const char*>(nullptr));
   }
+  // Alt and a digit would repeat the next key that many times: one key could then make a line of
+  // a million characters, past the length a typed line may have, and libedit draws such a line
+  // on a narrow terminal out of its own bounds (a crash at 8 columns).
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    const char alt[] = {'\\', 'e', digit, '\0'};
+    el_set(el_, EL_BIND, alt, "ed-unassigned", static_cast<const char*>(nullptr));
+  }
 }
 
 EditLineEditor::~EditLineEditor() {
@@ -341,12 +351,10 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
       return -1;
     }
     if (search_) return Deliver(character, SearchKey(key));
-    if (key >= 0x20 && key != 0x7f) {
-      const LineInfoW* typed = el_wline(el_);
-      if (typed->lastchar - typed->buffer >= kLongestTypedLine) {
-        count = 0;
-        continue;
-      }
+    constexpr wchar_t kYank = 0x19;  // Ctrl-Y puts back what was cut: it lengthens the line too
+    if (((key >= 0x20 && key != 0x7f) || key == kYank) && LineIsFull()) {
+      count = 0;
+      continue;
     }
     return Deliver(character, key);
   }
@@ -368,6 +376,19 @@ int EditLineEditor::Deliver(wchar_t* character, wchar_t key) {
   }
   *character = key;
   return 1;
+}
+
+bool EditLineEditor::LineIsFull() const {
+  const EditorView shown = View();
+  if (shown.line.size() >= static_cast<std::size_t>(kLongestTypedLine)) return true;
+  // libedit loses count of its rows when a line is taller than the screen, and then writes
+  // through a null row (a crash): the line keeps its last row free.
+  int columns = 80, rows = 24;
+  el_get(el_, EL_GETTC, "co", &columns);
+  el_get(el_, EL_GETTC, "li", &rows);
+  const std::size_t lastRow = RowsAfterCursor({shown.prompt, shown.line, 0},
+                                              static_cast<std::size_t>(std::max(columns, 1)));
+  return lastRow + 2 >= static_cast<std::size_t>(std::max(rows, 1));
 }
 
 std::size_t EditLineEditor::RowsBelow() const {
