@@ -35,6 +35,7 @@
 #include "driver/history_file.hpp"
 #include "driver/line_editor.hpp"
 #include "fuzz_support.hpp"
+#include "platform/files.hpp"
 #include "terminal_screen.hpp"
 
 namespace calcorix::fuzz {
@@ -76,9 +77,7 @@ std::string Describe(std::string_view keys) {
 void Drain(TerminalScreen& screen) {
   static const bool trace = std::getenv("CALCORIX_FUZZ_TRACE") != nullptr;
   constexpr std::string_view kMark = "\x1b]0;calcorix\a";  // a title: the screen ignores it
-  if (::write(slave, kMark.data(), kMark.size()) != static_cast<ssize_t>(kMark.size())) {
-    Fail("writing to the terminal", "");
-  }
+  if (WriteAll(slave, kMark) != WriteEnd::Written) Fail("writing to the terminal", "");
   std::string bytes;
   while (!std::string_view(bytes).ends_with(kMark)) {
     pollfd ready{master, POLLIN, 0};
@@ -141,7 +140,7 @@ class ScriptedKeys final : public KeySource {
   }
 
   // The shell, once the program is continued, has left the cursor at the start of a line.
-  void Suspend() override { (void)::write(slave, "\r\n", 2); }
+  void Suspend() override { WriteAll(slave, "\r\n"); }
 
  private:
   void Look(const EditorView& shown) {
