@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -204,6 +205,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace calcorix;
   using namespace calcorix::fuzz;
   if (size < 1) return -1;
+  // libFuzzer's timer (SIGALRM) interrupts writes; libedit's buffered output to the terminal would
+  // then come late, after the mark. Its handler is in place by the first input.
+  static const bool restarting = [] {
+    struct sigaction timer {};
+    sigaction(SIGALRM, nullptr, &timer);
+    timer.sa_flags |= SA_RESTART;
+    return sigaction(SIGALRM, &timer, nullptr) == 0;
+  }();
+  (void)restarting;
   const int columns = Columns(data[0] >> 1);
   const std::string_view keys(reinterpret_cast<const char*>(data + 1), size - 1);
   ::tcsetattr(slave, TCSANOW, &pristine);
