@@ -81,8 +81,11 @@ class EditLineEditor final : public LineEditor {
   EditorView View() const;
   void Write(std::string_view bytes) const { WriteAll(outputFd_, bytes, {EndingSignalNoted}); }
   std::size_t RowsBelow() const;
+  std::size_t RowsFree() const;
   // True when a key that lengthens the line is to be dropped.
   bool LineIsFull() const;
+  // Cuts the end of a line that has grown taller than the screen; true when it did.
+  bool FitLineToScreen();
   void Suspend();
   void Resize();
   // Takes a key typed during the search; returns the key libedit is to see instead.
@@ -304,6 +307,9 @@ EditorView EditLineEditor::View() const {
 int EditLineEditor::NextCharacter(wchar_t* character) {
   using Kind = EditorInput::Kind;
   if (stop_ == Stop::Interrupt) return -1;  // the cursor has gone to the end: "^C" follows the line
+  if (!quoting_ && !afterEscape_ && !inSequence_ && FitLineToScreen()) {
+    return Deliver(character, kRedraw);
+  }
   char bytes[MB_LEN_MAX];
   std::size_t count = 0;
   for (;;) {
@@ -351,8 +357,11 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
       return -1;
     }
     if (search_) return Deliver(character, SearchKey(key));
-    constexpr wchar_t kYank = 0x19;  // Ctrl-Y puts back what was cut: it lengthens the line too
-    if (((key >= 0x20 && key != 0x7f) || key == kYank) && LineIsFull()) {
+    // Ctrl-Y puts back what was cut; after Ctrl-V or Ctrl-@ the next key is inserted as it is.
+    constexpr wchar_t kYank = 0x19, kQuote = 0x16, kNul = 0;
+    const bool lengthens =
+        (key >= 0x20 && key != 0x7f) || key == kYank || key == kQuote || key == kNul || quoting_;
+    if (lengthens && LineIsFull()) {
       count = 0;
       continue;
     }
@@ -378,17 +387,34 @@ int EditLineEditor::Deliver(wchar_t* character, wchar_t key) {
   return 1;
 }
 
-bool EditLineEditor::LineIsFull() const {
+// libedit loses count of its rows when a line is taller than the screen, and then writes through a
+// null row (a crash). A line that grows keeps two rows free; one that did not (Ctrl-Y, a resize)
+// loses its end.
+std::size_t EditLineEditor::RowsFree() const {
   const EditorView shown = View();
-  if (shown.line.size() >= static_cast<std::size_t>(kLongestTypedLine)) return true;
-  // libedit loses count of its rows when a line is taller than the screen, and then writes
-  // through a null row (a crash): the line keeps its last row free.
   int columns = 80, rows = 24;
   el_get(el_, EL_GETTC, "co", &columns);
   el_get(el_, EL_GETTC, "li", &rows);
   const std::size_t lastRow = RowsAfterCursor({shown.prompt, shown.line, 0},
                                               static_cast<std::size_t>(std::max(columns, 1)));
-  return lastRow + 2 >= static_cast<std::size_t>(std::max(rows, 1));
+  const auto screen = static_cast<std::size_t>(std::max(rows, 1));
+  return lastRow + 1 >= screen ? 0 : screen - lastRow - 1;
+}
+
+bool EditLineEditor::LineIsFull() const {
+  const LineInfoW* typed = el_wline(el_);
+  return typed->lastchar - typed->buffer >= kLongestTypedLine || RowsFree() <= 2;
+}
+
+bool EditLineEditor::FitLineToScreen() {
+  bool cut = false;
+  for (const LineInfoW* typed = el_wline(el_); typed->lastchar > typed->buffer && RowsFree() < 1;
+       typed = el_wline(el_)) {
+    el_cursor(el_, static_cast<int>(typed->lastchar - typed->cursor));
+    el_deletestr(el_, 1);
+    cut = true;
+  }
+  return cut;
 }
 
 std::size_t EditLineEditor::RowsBelow() const {
