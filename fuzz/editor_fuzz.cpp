@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -35,6 +36,7 @@
 #include "driver/history_file.hpp"
 #include "driver/line_editor.hpp"
 #include "fuzz_support.hpp"
+#include "platform/files.hpp"
 #include "terminal_screen.hpp"
 
 namespace calcorix::fuzz {
@@ -76,9 +78,7 @@ std::string Describe(std::string_view keys) {
 void Drain(TerminalScreen& screen) {
   static const bool trace = std::getenv("CALCORIX_FUZZ_TRACE") != nullptr;
   constexpr std::string_view kMark = "\x1b]0;calcorix\a";  // a title: the screen ignores it
-  if (::write(slave, kMark.data(), kMark.size()) != static_cast<ssize_t>(kMark.size())) {
-    Fail("writing to the terminal", "");
-  }
+  if (WriteAll(slave, kMark) != WriteEnd::Written) Fail("writing to the terminal", "");
   std::string bytes;
   while (!std::string_view(bytes).ends_with(kMark)) {
     pollfd ready{master, POLLIN, 0};
@@ -141,7 +141,7 @@ class ScriptedKeys final : public KeySource {
   }
 
   // The shell, once the program is continued, has left the cursor at the start of a line.
-  void Suspend() override { (void)::write(slave, "\r\n", 2); }
+  void Suspend() override { WriteAll(slave, "\r\n"); }
 
  private:
   void Look(const EditorView& shown) {
@@ -205,6 +205,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace calcorix;
   using namespace calcorix::fuzz;
   if (size < 1) return -1;
+  // libFuzzer's timer (SIGALRM) interrupts writes; libedit's buffered output to the terminal would
+  // then come late, after the mark. Its handler is in place by the first input.
+  static const bool restarting = [] {
+    struct sigaction timer {};
+    sigaction(SIGALRM, nullptr, &timer);
+    timer.sa_flags |= SA_RESTART;
+    return sigaction(SIGALRM, &timer, nullptr) == 0;
+  }();
+  (void)restarting;
   const int columns = Columns(data[0] >> 1);
   const std::string_view keys(reinterpret_cast<const char*>(data + 1), size - 1);
   ::tcsetattr(slave, TCSANOW, &pristine);

@@ -35,8 +35,9 @@ constexpr wchar_t kCtrlZ = kEndOfInput;
 constexpr wchar_t kMoveToEnd = 5;  // Ctrl-E, bound to ed-move-to-end
 constexpr wchar_t kRedraw = 0x1e;  // Ctrl-^, bound to a function that only redraws
 constexpr char kPrompt[] = "> ";
-// Characters a typed line may hold. Only kMaxTextLength count; the bound keeps memory and the
-// cost of drawing small when a whole file is pasted by mistake. Keys beyond it are dropped.
+// Characters a typed line may hold, and no more than the screen shows. Only kMaxTextLength count;
+// the bound keeps memory and the cost of drawing small when a whole file is pasted by mistake.
+// Keys beyond it are dropped.
 constexpr std::ptrdiff_t kLongestTypedLine = 4096;
 
 // TERM names a terminal that can edit; asked before libedit is loaded.
@@ -85,6 +86,11 @@ class EditLineEditor final : public LineEditor {
   EditorView View() const;
   void Write(std::string_view bytes) const { WriteAll(outputFd_, bytes, {EndingSignalNoted}); }
   std::size_t RowsBelow() const;
+  std::size_t RowsFree() const;
+  // True when a key that lengthens the line is to be dropped.
+  bool LineIsFull() const;
+  // Cuts the end of a line that has grown taller than the screen; true when it did.
+  bool FitLineToScreen();
   void Suspend();
   void Resize();
   // Takes a key typed during the search; returns the key libedit is to see instead.
@@ -229,6 +235,13 @@ void EditLineEditor::Bind() {
   for (const auto& binding : bindings) {
     libedit_.el_set(el_, EL_BIND, binding[0], binding[1], static_cast<const char*>(nullptr));
   }
+  // Alt and a digit would repeat the next key that many times: one key could then make a line of
+  // a million characters, past the length a typed line may have, and libedit draws such a line
+  // on a narrow terminal out of its own bounds (a crash at 8 columns).
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    const char alt[] = {'\\', 'e', digit, '\0'};
+    libedit_.el_set(el_, EL_BIND, alt, "ed-unassigned", static_cast<const char*>(nullptr));
+  }
 }
 
 EditLineEditor::~EditLineEditor() {
@@ -304,6 +317,9 @@ EditorView EditLineEditor::View() const {
 int EditLineEditor::NextCharacter(wchar_t* character) {
   using Kind = EditorInput::Kind;
   if (stop_ == Stop::Interrupt) return -1;  // the cursor has gone to the end: "^C" follows the line
+  if (!quoting_ && !afterEscape_ && !inSequence_ && FitLineToScreen()) {
+    return Deliver(character, kRedraw);
+  }
   char bytes[MB_LEN_MAX];
   std::size_t count = 0;
   for (;;) {
@@ -351,12 +367,13 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
       return -1;
     }
     if (search_) return Deliver(character, SearchKey(key));
-    if (key >= 0x20 && key != 0x7f) {
-      const LineInfoW* typed = libedit_.el_wline(el_);
-      if (typed->lastchar - typed->buffer >= kLongestTypedLine) {
-        count = 0;
-        continue;
-      }
+    // Ctrl-Y puts back what was cut; after Ctrl-V or Ctrl-@ the next key is inserted as it is.
+    constexpr wchar_t kYank = 0x19, kQuote = 0x16, kNul = 0;
+    const bool lengthens =
+        (key >= 0x20 && key != 0x7f) || key == kYank || key == kQuote || key == kNul || quoting_;
+    if (lengthens && LineIsFull()) {
+      count = 0;
+      continue;
     }
     return Deliver(character, key);
   }
@@ -378,6 +395,36 @@ int EditLineEditor::Deliver(wchar_t* character, wchar_t key) {
   }
   *character = key;
   return 1;
+}
+
+// libedit loses count of its rows when a line is taller than the screen, and then writes through a
+// null row (a crash). A line that grows keeps two rows free; one that did not (Ctrl-Y, a resize)
+// loses its end.
+std::size_t EditLineEditor::RowsFree() const {
+  const EditorView shown = View();
+  int columns = 80, rows = 24;
+  libedit_.el_get(el_, EL_GETTC, "co", &columns);
+  libedit_.el_get(el_, EL_GETTC, "li", &rows);
+  const std::size_t lastRow = RowsAfterCursor({shown.prompt, shown.line, 0},
+                                              static_cast<std::size_t>(std::max(columns, 1)));
+  const auto screen = static_cast<std::size_t>(std::max(rows, 1));
+  return lastRow + 1 >= screen ? 0 : screen - lastRow - 1;
+}
+
+bool EditLineEditor::LineIsFull() const {
+  const LineInfoW* typed = libedit_.el_wline(el_);
+  return typed->lastchar - typed->buffer >= kLongestTypedLine || RowsFree() <= 2;
+}
+
+bool EditLineEditor::FitLineToScreen() {
+  bool cut = false;
+  for (const LineInfoW* typed = libedit_.el_wline(el_);
+       typed->lastchar > typed->buffer && RowsFree() < 1; typed = libedit_.el_wline(el_)) {
+    libedit_.el_cursor(el_, static_cast<int>(typed->lastchar - typed->cursor));
+    libedit_.el_deletestr(el_, 1);
+    cut = true;
+  }
+  return cut;
 }
 
 std::size_t EditLineEditor::RowsBelow() const {
