@@ -6,7 +6,8 @@
 // width (8 to 134 columns). Then the keys, byte by byte; 0xFF followed by one more byte is not a
 // key but what the process is told: 1 Ctrl-C, 2 Ctrl-Z (stop and continue), 3 a continue from
 // outside, 4 a signal that ends the program, 5 and a byte: a resize to 8 to 134 columns, 6 the end
-// of the input, 7 a failed read; other bytes type 0xFF itself.
+// of the input, 7 a failed read, 8 and a byte: that key with more keys behind it (pasted text);
+// other bytes type 0xFF itself.
 //
 // Properties: no crash and no hang; each line handed over is at most 255 characters and holds no
 // line end; whenever the editor waits for a key, the screen shows the prompt and the line, with the
@@ -135,6 +136,12 @@ class ScriptedKeys final : public KeySource {
         return {Kind::End};
       case 7:
         return {Kind::Failed};
+      case 8: {
+        if (keys_.empty()) return {Kind::End};
+        const char pasted = keys_[0];
+        keys_.remove_prefix(1);
+        return {Kind::Byte, pasted, true};
+      }
       default:
         return {Kind::Byte, byte};
     }

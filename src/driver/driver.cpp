@@ -116,6 +116,7 @@ void RunStandardInput(Calculator& calculator, ConsoleSink& sink) {
   if (const auto editor = OpenLineEditor(kStandardInput, kStandardOutput)) {
     while (editor->ReadLine(line)) {
       EndIfSignalled();
+      if (editor->LastLineCut()) sink.NoteCut();
       const SessionCommand command = SessionCommandOf(line);
       if (command == SessionCommand::Exit) return;
       if (command == SessionCommand::Help) {

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "base/text.hpp"
+#include "driver/session_commands.hpp"
 #include "platform/console.hpp"
 #include "platform/files.hpp"
 
@@ -113,7 +114,8 @@ std::string HistoryPath(const char* xdgStateHome, const char* home) {
 }
 
 bool AddHistoryEntry(std::vector<std::string>& entries, std::string_view line) {
-  if (line.empty() || IsQuitLine(line) || (!entries.empty() && entries.back() == line)) {
+  if (line.empty() || IsQuitLine(line) || SessionCommandOf(line) != SessionCommand::None ||
+      (!entries.empty() && entries.back() == line)) {
     return false;
   }
   entries.emplace_back(line);

@@ -25,9 +25,10 @@ inline bool IsQuitLine(std::string_view line) {
 // (nullptr when unset).
 std::string HistoryPath(const char* xdgStateHome, const char* home);
 
-// Adds a typed line as the newest entry, unless it is empty, a quit line (recalled, it would end
-// the next session at once) or equal to the newest entry; the oldest entries beyond kHistoryLimit
-// drop out. True when the line was added.
+// Adds a typed line as the newest entry, unless it is empty, ends the session or asks for help
+// (a quit line, "exit" or "quit": recalled, it would end the next session at once; "help", "?")
+// or equals the newest entry; the oldest entries beyond kHistoryLimit drop out. True when the line
+// was added.
 bool AddHistoryEntry(std::vector<std::string>& entries, std::string_view line);
 
 // The entries kept in the file, oldest first, each cut to kMaxTextLength. A missing file holds

@@ -68,6 +68,7 @@ class EditLineEditor final : public LineEditor {
   // Takes the history and the keys; before this no line is read.
   void Start(SessionHistory history, std::unique_ptr<KeySource> keys);
   bool ReadLine(std::string& line) override;
+  bool LastLineCut() const override { return lastCut_; }
 
  private:
   // Why el_gets returned without a line, when it was not the end of the input.
@@ -118,7 +119,8 @@ class EditLineEditor final : public LineEditor {
   bool quoting_ = false;
   bool afterEscape_ = false;
   bool inSequence_ = false;
-  std::deque<std::string> pending_;
+  std::deque<TypedLine> pending_;
+  bool lastCut_ = false;
   bool ended_ = false;
   std::optional<HistorySearch> search_;
   std::wstring original_;  // the line from before the search, and its cursor
@@ -294,15 +296,18 @@ bool EditLineEditor::ReadLine(std::string& line) {
     }
     TakeTypedText(text);
   }
-  line = std::move(pending_.front());
+  line = std::move(pending_.front().text);
+  lastCut_ = pending_.front().cut;
   pending_.pop_front();
   return true;
 }
 
 void EditLineEditor::TakeTypedText(std::string_view text) {
-  for (std::string& line : TypedLines(text)) {
+  for (TypedLine& line : TypedLines(text)) {
     HistEvent event;
-    if (history_.Add(line)) libedit_.history(libeditHistory_, &event, H_ENTER, line.c_str());
+    if (history_.Add(line.text)) {
+      libedit_.history(libeditHistory_, &event, H_ENTER, line.text.c_str());
+    }
     pending_.push_back(std::move(line));
   }
 }
@@ -362,6 +367,10 @@ int EditLineEditor::NextCharacter(wchar_t* character) {
       count = 0;  // not a character: dropped, as libedit's own reader drops what the locale lacks
       continue;
     }
+    // A Tab with more bytes behind it came in pasted text: it is a blank there (the calculation
+    // ignores both), never a completion in the middle of the paste. Only a Tab the user presses
+    // completes.
+    if (key == L'\t' && input.followed && !quoting_) key = L' ';
     if (key == kCtrlZ) {
       stop_ = Stop::CtrlZ;
       return -1;

@@ -26,12 +26,19 @@ class LineEditor {
   // a Ctrl+Z byte (the text typed before it is delivered first). Whatever the console holds is
   // written before the prompt.
   virtual bool ReadLine(std::string& line) = 0;
+  // True when the line last read lost its end at kMaxTextLength characters.
+  virtual bool LastLineCut() const = 0;
+};
+
+struct TypedLine {
+  std::string text;
+  bool cut = false;  // the line had more than kMaxTextLength characters
 };
 
 // The lines of typed text, as a pipe would deliver them: split at each CR, LF or CR LF (the editor
 // ends its text with LF; Ctrl-V types them too), each cut to kMaxTextLength characters. A line
 // end at the end starts no further line.
-std::vector<std::string> TypedLines(std::string_view text);
+std::vector<TypedLine> TypedLines(std::string_view text);
 
 // What the editor reads while a line is typed: a byte of a key, or what the process was told.
 struct EditorInput {
@@ -47,6 +54,9 @@ struct EditorInput {
   };
   Kind kind = Kind::End;
   char byte = 0;
+  // More bytes were already waiting behind this one: it came with others in one piece, as pasted
+  // text does, rather than from a key pressed on its own.
+  bool followed = false;
 };
 
 // What the editor shows while it waits for the next input: the prompt and the line being edited

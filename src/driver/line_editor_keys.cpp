@@ -2,6 +2,7 @@
 // signals of a program that waits for them; the lines that typed text makes; the characters of a
 // text, and the rows that libedit draws them on.
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -52,7 +53,7 @@ class TerminalKeys final : public KeySource {
       }
       char byte = 0;
       const ssize_t n = ::read(inputFd_, &byte, 1);
-      if (n == 1) return {EditorInput::Kind::Byte, byte};
+      if (n == 1) return {EditorInput::Kind::Byte, byte, MoreWaiting()};
       if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
       return {n == 0 ? EditorInput::Kind::End : EditorInput::Kind::Failed};
     }
@@ -61,6 +62,11 @@ class TerminalKeys final : public KeySource {
   void Suspend() override { scope_->Suspend(); }
 
  private:
+  bool MoreWaiting() const {
+    pollfd waiting{inputFd_, POLLIN, 0};
+    return ::poll(&waiting, 1, 0) > 0 && (waiting.revents & POLLIN) != 0;
+  }
+
   // The first signal noted, as an input; each is forgotten as it is answered, except one that
   // ends the program, which the caller ends by.
   static std::optional<EditorInput> NotedSignal() {
@@ -89,11 +95,12 @@ class TerminalKeys final : public KeySource {
 
 }  // namespace
 
-std::vector<std::string> TypedLines(std::string_view text) {
-  std::vector<std::string> lines;
+std::vector<TypedLine> TypedLines(std::string_view text) {
+  std::vector<TypedLine> lines;
   while (!text.empty()) {
     const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-    lines.emplace_back(text.substr(0, std::min(end, kMaxTextLength)));
+    lines.push_back(
+        {std::string(text.substr(0, std::min(end, kMaxTextLength))), end > kMaxTextLength});
     if (end == text.size()) break;
     const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
     text.remove_prefix(end + (crLf ? 2 : 1));

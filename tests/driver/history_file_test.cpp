@@ -68,11 +68,12 @@ TEST(HistoryPath, FollowsTheXdgStateFolder) {
   }
 }
 
-TEST(AddHistoryEntry, LeavesOutEmptyLinesAndRepeats) {
+TEST(AddHistoryEntry, LeavesOutEmptyLinesCommandsAndRepeats) {
   std::vector<std::string> entries;
   const std::pair<const char*, bool> steps[] = {
-      {"1+1", true},  {"", false},  {"1+1", false},  {"2", true},  {"1+1", true},
-      {"1+1 ", true}, {"q", false}, {"Quit", false}, {" q", true},
+      {"1+1", true}, {"", false},     {"1+1", false}, {"2", true},
+      {"1+1", true}, {"1+1 ", true},  {"q", false},   {"Quit", false},
+      {" q", true},  {"help", false}, {"?", false},   {" Exit\t", false},
   };
   for (const auto& [line, added] : steps)
     EXPECT_EQ(AddHistoryEntry(entries, line), added) << line;

@@ -141,9 +141,19 @@ TEST_F(Interactive, TabCompletesNamesAndASecondTabListsThem) {
   ASSERT_TRUE(session.WaitFor("SQRT("));
   ASSERT_TRUE(session.WaitFor("> SQR"));
   ASSERT_TRUE(Compute(session, "(4)\r", "16"));
-  // A sole function brings its "(".
-  ASSERT_TRUE(Compute(session, "sqrt\t9)\r", "3"));
-  ASSERT_TRUE(Compute(session, "2*p\ti\t\r", "6.283185307179586"));
+  // A sole function brings its "(". Each Tab is pressed on its own: one with keys already behind
+  // it came in pasted text.
+  session.Type("sqrt\t");
+  ASSERT_TRUE(session.WaitFor("SQRT("));
+  ASSERT_TRUE(Compute(session, "9)\r", "3"));
+  session.Type("2*p\t");
+  ASSERT_TRUE(session.WaitFor("P"));
+  session.Type("i\t");
+  ASSERT_TRUE(session.WaitFor("I"));  // the screen is drawn by differences
+  ASSERT_TRUE(Compute(session, "\r", "6.283185307179586"));
+  // Pasted tabs are blanks: nothing is completed or listed.
+  ASSERT_TRUE(Compute(session, "3\t+\t4\r", "7"));
+  EXPECT_EQ(session.Count("POW2("), 0u);  // in the list of every name
   session.Type(kCtrlD);
   EXPECT_EQ(session.WaitForExit(), 0);
 }
@@ -207,16 +217,19 @@ TEST_F(Interactive, TypedCtrlZByteEndsTheInputWhereItStands) {
 }
 
 TEST_F(Interactive, OnlyTheFirst255CharactersOfATypedLineCount) {
-  PtySession& session = Start(Options());
+  PtySession& session = Start(Options({"-is", "-x"}));
   ASSERT_TRUE(session.WaitFor("> "));
   // 255 characters of "+1" sums, then more that no longer count; a pasted flood is cut short.
   std::string line = "1";
   while (line.size() < 255)
     line += "+1";
-  ASSERT_TRUE(Compute(session, line + "+1+1+1" + std::string(20000, '1') + "\r", "128", 30));
+  session.Type(line + "+1+1+1" + std::string(20000, '1') + "\r");
+  ASSERT_TRUE(session.WaitFor("liczy się tylko 255 pierwszych.\r", 30));
+  ASSERT_TRUE(session.WaitFor(Result("128")));
+  ASSERT_TRUE(session.WaitFor("> "));
   EXPECT_LT(session.Received().size(), 20000u);
   session.Type(kCtrlD);
-  EXPECT_EQ(session.WaitForExit(), 0);
+  EXPECT_EQ(session.WaitForExit(), 2);  // -x: the cut is a failure, as in a pipe
   EXPECT_EQ(ReadFile(History()), line + "\n");
 }
 
