@@ -47,9 +47,11 @@ class TerminalScreen {
     const auto width = static_cast<std::size_t>(columns_);
     const int rows = static_cast<int>(text.size() / width) + 1;
     if (rows > rows_) return true;
+    // A text that fills its last row exactly needs the row below only for a cursor at its end.
+    const int drawn = text.size() % width == 0 ? rows - 1 : rows;
     const int cursorRow = wrapPending_ || column_ >= columns_ ? row_ + 1 : row_;
     for (int first = std::max(cursorRow - rows + 1, 0); first <= cursorRow; ++first) {
-      if (first + rows <= rows_ && ShowsFrom(first, text)) return true;
+      if (first + drawn <= rows_ && ShowsFrom(first, text)) return true;
     }
     why = "no rows around the cursor show the line";
     return false;
@@ -86,6 +88,7 @@ class TerminalScreen {
       if (shown != static_cast<unsigned char>(text[i])) return false;
     }
     const int last = first + static_cast<int>(text.size() / width);
+    if (last >= rows_) return true;  // a full last row at the foot of the screen
     for (std::size_t c = text.size() % width; c < width; ++c) {
       if (Cell(last, static_cast<int>(c)) != U' ') return false;
     }
