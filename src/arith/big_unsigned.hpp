@@ -123,4 +123,19 @@ class BigUnsigned {
   int size_ = 0;
 };
 
+// floor(a / divisor) for a quotient known to be below 2^64. Estimated from the top 64 bits of the
+// divisor (all of it when it is shorter), the estimate is the quotient or at most 2 more.
+inline std::uint64_t SmallQuotient(const BigUnsigned& a, const BigUnsigned& divisor) {
+  const int k = divisor.BitLength() > 64 ? divisor.BitLength() - 64 : 0;
+  const Uint128 estimate = a.Bits128(k) / divisor.Bits64(k);
+  constexpr std::uint64_t kLargest = ~std::uint64_t{0};
+  std::uint64_t q = estimate > kLargest ? kLargest : static_cast<std::uint64_t>(estimate);
+  for (;;) {
+    BigUnsigned product = divisor;
+    product.MultiplyBy(q);
+    if (q == 0 || Compare(product, a) <= 0) return q;
+    --q;
+  }
+}
+
 }  // namespace calcorix

@@ -105,17 +105,7 @@ std::uint64_t ScaledFloor(std::uint64_t m, int e2, int s) {
   }
   BigUnsigned a(d >= 0 ? m : (-d >= 64 ? 0 : m >> -d));
   if (d > 0) a.ShiftLeft(d);
-  const BigUnsigned divisor = PowerOfFive(t);
-  // Estimate from the top 64 bits of the divisor: q <= estimate <= q + 2.
-  const int k = divisor.BitLength() - 64;
-  const std::uint64_t divisorTop = divisor.Bits64(k);
-  std::uint64_t q = static_cast<std::uint64_t>(a.Bits128(k) / divisorTop);
-  for (;;) {
-    BigUnsigned product = divisor;
-    product.MultiplyBy(q);
-    if (q == 0 || Compare(product, a) <= 0) return q;
-    --q;
-  }
+  return SmallQuotient(a, PowerOfFive(t));
 }
 
 }  // namespace
