@@ -81,16 +81,19 @@ class TerminalScreen {
  private:
   enum class State { Ground, Escape, Csi, Osc };
 
+  // From the end backwards: the blanks after the text tell the rows a line starts on apart at once,
+  // even for a line of one repeated key, which every row would show up to its end.
   bool ShowsFrom(int first, std::string_view text) const {
     const auto width = static_cast<std::size_t>(columns_);
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    const int last = first + static_cast<int>(text.size() / width);
+    if (last < rows_) {  // else a full last row at the foot of the screen
+      for (std::size_t c = text.size() % width; c < width; ++c) {
+        if (Cell(last, static_cast<int>(c)) != U' ') return false;
+      }
+    }
+    for (std::size_t i = text.size(); i-- > 0;) {
       const char32_t shown = Cell(first + static_cast<int>(i / width), static_cast<int>(i % width));
       if (shown != static_cast<unsigned char>(text[i])) return false;
-    }
-    const int last = first + static_cast<int>(text.size() / width);
-    if (last >= rows_) return true;  // a full last row at the foot of the screen
-    for (std::size_t c = text.size() % width; c < width; ++c) {
-      if (Cell(last, static_cast<int>(c)) != U' ') return false;
     }
     return true;
   }
