@@ -47,11 +47,14 @@ class TerminalScreen {
     const auto width = static_cast<std::size_t>(columns_);
     const int rows = static_cast<int>(text.size() / width) + 1;
     if (rows > rows_) return true;
-    // A text that fills its last row exactly needs the row below only for a cursor at its end.
-    const int drawn = text.size() % width == 0 ? rows - 1 : rows;
+    // The rows the text must have on the screen: blanks at its end need none of their own (libedit
+    // does not write them), and a text that fills its last row exactly needs the row below only
+    // for a cursor at its end.
+    const std::string_view drawnText = text.substr(0, text.find_last_not_of(' ') + 1);
+    const int drawn = static_cast<int>((drawnText.size() + width - 1) / width);
     const int cursorRow = wrapPending_ || column_ >= columns_ ? row_ + 1 : row_;
     for (int first = std::max(cursorRow - rows + 1, 0); first <= cursorRow; ++first) {
-      if (first + drawn <= rows_ && ShowsFrom(first, text)) return true;
+      if (first + drawn <= rows_ && ShowsFrom(first, drawnText)) return true;
     }
     why = "no rows around the cursor show the line";
     return false;
